@@ -1,0 +1,16 @@
+#pragma once
+
+namespace household {
+
+// The one random sequence that the turn cycle, the Work action and the
+// game-over screen share.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+
+    virtual void SeedFromClock() = 0;
+    // Uniform single-precision draw r with 0 <= r < 1.
+    virtual float Next() = 0;
+};
+
+}  // namespace household

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace household {
+
+// A blocking one-line warning with an OK button. Text is UTF-8.
+class WarningBox {
+public:
+    virtual ~WarningBox() = default;
+
+    virtual void ShowWarning(const std::string& text) = 0;
+};
+
+}  // namespace household

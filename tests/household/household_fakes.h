@@ -1,0 +1,98 @@
+#pragma once
+
+#include "choice_prompt.h"
+#include "random_source.h"
+#include "turn_screens.h"
+#include "warning_box.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace household::testing {
+
+// Plays back the given draws in order; running out fails the draw loudly.
+class ScriptedRandom final : public RandomSource {
+public:
+    std::deque<float> draws;
+    int seeds = 0;
+    int taken = 0;
+
+    void SeedFromClock() override { ++seeds; }
+    float Next() override
+    {
+        ++taken;
+        if (draws.empty())
+            throw std::logic_error("ScriptedRandom ran out of draws");
+        const float r = draws.front();
+        draws.pop_front();
+        return r;
+    }
+};
+
+struct PromptCall {
+    std::string prompt, option1, option2;
+};
+
+// Answers each dialog with the next scripted value; -1 once the script is empty.
+class ScriptedPrompt final : public ChoicePrompt {
+public:
+    std::deque<std::int16_t> answers;
+    std::vector<PromptCall> calls;
+    int cancels = 0;
+    // Runs while the dialog is "open", before the answer is taken.
+    std::function<void()> whilePending;
+
+    std::int16_t ShowChoiceDialog(const std::string& prompt, const std::string& option1,
+                                  const std::string& option2) override
+    {
+        calls.push_back({prompt, option1, option2});
+        cancelled_ = false;
+        if (whilePending)
+            std::exchange(whilePending, nullptr)();
+        if (cancelled_ || answers.empty())
+            return -1;
+        const std::int16_t answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void CancelPending() override
+    {
+        ++cancels;
+        cancelled_ = true;
+    }
+
+private:
+    bool cancelled_ = false;
+};
+
+class RecordingWarnings final : public WarningBox {
+public:
+    std::vector<std::string> shown;
+    void ShowWarning(const std::string& text) override { shown.push_back(text); }
+};
+
+// Logs every call as one line, e.g. "enable Roudou", "status Day 1", "title 娘凍死!!", "show".
+class RecordingScreens final : public TurnScreens {
+public:
+    std::vector<std::string> log;
+
+    void SetActionButtonEnabled(ActionButton button, bool enabled) override
+    {
+        static const char* const names[] = {"Roudou", "Kaimono", "Shokuji"};
+        log.push_back(std::string(enabled ? "enable " : "disable ") + names[static_cast<int>(button)]);
+    }
+    void SetStatusCaption(StatusLabel label, const std::string& text) override
+    {
+        static const char* const names[] = {"Day", "CupMen", "Shoyu", "Money", "Haha", "Musume"};
+        log.push_back(std::string("status ") + names[static_cast<int>(label)] + " " + text);
+    }
+    void SetGameOverTitle(const std::string& text) override { log.push_back("title " + text); }
+    void ShowGameOver() override { log.push_back("show"); }
+};
+
+}  // namespace household::testing

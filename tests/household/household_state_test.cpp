@@ -1,0 +1,88 @@
+#include "checked_effect.h"
+#include "household_state.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace household {
+namespace {
+
+TEST(HouseholdState, StartsEmptyAndResetsToTheGameStart)
+{
+    HouseholdState state;
+    EXPECT_EQ(state.HahaHP, 0);
+    EXPECT_EQ(state.Money, 0);
+    EXPECT_FALSE(state.turnEnded());
+
+    state.Money = -1;
+    state.Shoyu = 31000;
+    state.TurnEnded = kTrue;
+    state.Reset();
+    EXPECT_EQ(state.HahaHP, 100);
+    EXPECT_EQ(state.Money, 100);
+    EXPECT_EQ(state.MusumeHP, 50);
+    EXPECT_EQ(state.CupMen, 2);
+    EXPECT_EQ(state.Shoyu, 1000);
+    EXPECT_TRUE(state.turnEnded()) << "reset leaves TurnEnded to the turn cycle";
+}
+
+struct DisplayCase {
+    std::int32_t value;
+    const char* text;
+};
+
+class DisplayTextTest : public ::testing::TestWithParam<DisplayCase> {};
+
+TEST_P(DisplayTextTest, IsPlainDecimal)
+{
+    EXPECT_EQ(DisplayText(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, DisplayTextTest,
+                         ::testing::Values(DisplayCase{100, "100"}, DisplayCase{-1, "-1"}, DisplayCase{0, "0"},
+                                           DisplayCase{20100, "20100"}, DisplayCase{-32768, "-32768"},
+                                           DisplayCase{std::numeric_limits<std::int32_t>::min(), "-2147483648"}));
+
+TEST(CheckedAdd, RefusesToLeaveTheWidth)
+{
+    EXPECT_EQ(CheckedAdd(std::int16_t{32767}, 0), 32767);
+    EXPECT_EQ(CheckedAdd(std::int16_t{31767}, 1000), 32767);
+    EXPECT_FALSE(CheckedAdd(std::int16_t{31768}, 1000));
+    EXPECT_FALSE(CheckedAdd(std::int16_t{-32768}, -1));
+    EXPECT_EQ(CheckedAdd(std::int32_t{2147463647}, 20000), 2147483647);
+    EXPECT_FALSE(CheckedAdd(std::int32_t{2147463648}, 20000));
+    EXPECT_FALSE(CheckedAdd(std::numeric_limits<std::int32_t>::min(), -1));
+}
+
+TEST(CheckedEffect, StoresEveryStepTogether)
+{
+    HouseholdState state;
+    state.Reset();
+    CheckedEffect effect(state);
+    effect.Add(&HouseholdState::Money, -100).Add(&HouseholdState::Shoyu, 1000).EndTurn();
+    EXPECT_EQ(state.Money, 100) << "nothing is stored before Commit";
+    ASSERT_TRUE(effect.Commit());
+    EXPECT_EQ(state.Money, 0);
+    EXPECT_EQ(state.Shoyu, 2000);
+    EXPECT_TRUE(state.turnEnded());
+}
+
+TEST(CheckedEffect, OverflowInALaterStepStoresNothing)
+{
+    HouseholdState state;
+    state.Reset();
+    state.Shoyu = 32000;
+    const HouseholdState before = state;
+
+    CheckedEffect effect(state);
+    effect.Add(&HouseholdState::Money, -100).Add(&HouseholdState::Shoyu, 1000).EndTurn();
+    EXPECT_TRUE(effect.overflowed());
+    EXPECT_FALSE(effect.Commit());
+    EXPECT_EQ(state.Money, before.Money);
+    EXPECT_EQ(state.Shoyu, before.Shoyu);
+    EXPECT_FALSE(state.turnEnded());
+}
+
+}  // namespace
+}  // namespace household

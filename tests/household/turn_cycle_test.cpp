@@ -1,0 +1,234 @@
+#include "household_fakes.h"
+#include "turn_cycle.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace household {
+namespace {
+
+using testing::RecordingScreens;
+using testing::ScriptedRandom;
+
+const std::vector<std::string> kStartLog = {
+    "enable Roudou",   "enable Kaimono", "enable Shokuji", "status Day 1", "status CupMen 2",
+    "status Shoyu 1000", "status Money 100", "status Haha 100", "status Musume 50",
+};
+
+class TurnCycleTest : public ::testing::Test {
+protected:
+    HouseholdState state;
+    ScriptedRandom random;
+    RecordingScreens screens;
+    TurnCycle cycle{state, random, screens};
+
+    // One day closed by an action that changed nothing but ended the turn.
+    void EndDay(float motherDraw, float daughterDraw)
+    {
+        random.draws = {motherDraw, daughterDraw};
+        state.TurnEnded = kTrue;
+        cycle.OnActionReturned();
+    }
+};
+
+TEST_F(TurnCycleTest, StartSeedsResetsAndShowsTheStatusInOrder)
+{
+    state.Money = -1;
+    state.TurnEnded = kTrue;
+    cycle.Start();
+    EXPECT_EQ(random.seeds, 1);
+    EXPECT_EQ(screens.log, kStartLog);
+    EXPECT_EQ(cycle.Day(), 1);
+    EXPECT_TRUE(cycle.running());
+    EXPECT_FALSE(state.turnEnded());
+}
+
+TEST_F(TurnCycleTest, ASurvivedDayAdvancesAndRefreshesInOrder)
+{
+    cycle.Start();
+    screens.log.clear();
+    EndDay(0.0f, 0.0f);
+    const std::vector<std::string> expected = {"status Day 2",    "status CupMen 2", "status Shoyu 1000",
+                                               "status Money 100", "status Haha 99",  "status Musume 49"};
+    EXPECT_EQ(screens.log, expected);
+    EXPECT_EQ(cycle.Day(), 2);
+    EXPECT_FALSE(state.turnEnded()) << "the next day waits for a new action";
+}
+
+TEST_F(TurnCycleTest, NoDeclineWithoutAnEndedTurn)
+{
+    cycle.Start();
+    screens.log.clear();
+    for (int i = 0; i < 5; ++i)
+        cycle.OnActionReturned();
+    EXPECT_EQ(random.taken, 0);
+    EXPECT_TRUE(screens.log.empty());
+    EXPECT_EQ(cycle.Day(), 1);
+    EXPECT_EQ(state.HahaHP, 100);
+}
+
+struct DeclineCase {
+    const char* name;
+    std::int16_t haha, musume;
+    float rHaha, rMusume;
+    std::int16_t hahaAfter, musumeAfter;
+};
+
+class DeclineTest : public TurnCycleTest, public ::testing::WithParamInterface<DeclineCase> {};
+
+TEST_P(DeclineTest, RoundsToNearestWithTiesToEven)
+{
+    const DeclineCase& c = GetParam();
+    cycle.Start();
+    state.HahaHP = c.haha;
+    state.MusumeHP = c.musume;
+    EndDay(c.rHaha, c.rMusume);
+    EXPECT_EQ(state.HahaHP, c.hahaAfter);
+    EXPECT_EQ(state.MusumeHP, c.musumeAfter);
+}
+
+constexpr float kLargestDraw = 1.0f - 0x1p-24f;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DeclineTest,
+    ::testing::Values(
+        DeclineCase{"NoDraw", 100, 50, 0.0f, 0.0f, 99, 49},
+        DeclineCase{"TieDownToEven", 100, 50, 0.25f, 0.5f, 96, 46},          // 96.5 -> 96, 46.5 -> 46
+        DeclineCase{"TieUpToEven", 100, 51, 0.75f, 0.5f, 92, 48},            // 91.5 -> 92, 47.5 -> 48
+        DeclineCase{"LargestDraw", 100, 50, kLargestDraw, kLargestDraw, 89, 44},
+        // 0.05f is slightly above 0.05: in double 99 - 0.5000000075 - 1 is below the tie;
+        // single precision would round it to 97.5 and then to 98.
+        DeclineCase{"ComputedInDouble", 99, 50, 0.05f, 0.0f, 97, 49},
+        DeclineCase{"StaminaOfZeroAllowed", 1, 2, 0.0f, 0.0f, 0, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TurnCycleTest, DeclineStaysInItsRanges)
+{
+    std::set<int> mother, daughter;
+    for (int k = 0; k < (1 << 24); k += 4099) {
+        const float r = static_cast<float>(k) * 0x1p-24f;
+        cycle.Start();
+        EndDay(r, r);
+        mother.insert(100 - state.HahaHP);
+        daughter.insert(50 - state.MusumeHP);
+    }
+    cycle.Start();
+    EndDay(kLargestDraw, kLargestDraw);
+    mother.insert(100 - state.HahaHP);
+    daughter.insert(50 - state.MusumeHP);
+    EXPECT_EQ(mother, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(daughter, (std::set<int>{1, 2, 3, 4, 5, 6}));
+}
+
+struct EndingCase {
+    const char* name;
+    std::int16_t haha, musume;
+    std::int32_t money;
+    const char* result;  // nullptr: the day is survived
+};
+
+class EndingTest : public TurnCycleTest, public ::testing::WithParamInterface<EndingCase> {};
+
+TEST_P(EndingTest, AfterTheDeclineFirstMatchWins)
+{
+    const EndingCase& c = GetParam();
+    cycle.Start();
+    state.HahaHP = c.haha;
+    state.MusumeHP = c.musume;
+    state.Money = c.money;
+    screens.log.clear();
+    EndDay(0.0f, 0.0f);  // each loses exactly 1
+
+    EXPECT_EQ(random.taken, 2) << "the decline always comes before the checks";
+    if (!c.result) {
+        EXPECT_TRUE(cycle.running());
+        EXPECT_EQ(cycle.Day(), 2);
+        return;
+    }
+    const std::vector<std::string> expected = {std::string("title ") + c.result, "disable Roudou",
+                                               "disable Kaimono", "disable Shokuji", "show"};
+    EXPECT_EQ(screens.log, expected) << "the last day's status is not refreshed";
+    EXPECT_FALSE(cycle.running());
+    EXPECT_EQ(cycle.Day(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EndingTest,
+    ::testing::Values(EndingCase{"BothAtZeroSurvive", 1, 1, 0, nullptr},
+                      EndingCase{"MotherStarves", 0, 10, 100, "母親餓死!!"},
+                      EndingCase{"ActionTookMotherBelowZero", -5, 10, 100, "母親餓死!!"},
+                      EndingCase{"DaughterFreezes", 10, 0, 100, "娘凍死!!"},
+                      EndingCase{"BothBelowZeroMotherFirst", 0, 0, 100, "母親餓死!!"},
+                      EndingCase{"ArrestOnly", 10, 10, -1, "母親逮捕!!"},
+                      EndingCase{"StarvationBeatsArrest", 0, 10, -1, "母親餓死!!"},
+                      EndingCase{"FreezingBeatsArrest", 10, 0, -1, "娘凍死!!"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TurnCycleTest, AFinishedGameIgnoresLaterTurns)
+{
+    cycle.Start();
+    state.HahaHP = 0;
+    EndDay(0.0f, 0.0f);
+    ASSERT_FALSE(cycle.running());
+    screens.log.clear();
+    state.TurnEnded = kTrue;  // an action run by key after the game over
+    cycle.OnActionReturned();
+    EXPECT_EQ(random.taken, 2);
+    EXPECT_TRUE(screens.log.empty());
+}
+
+TEST_F(TurnCycleTest, AnAbandonedGameNeverActsAgain)
+{
+    cycle.Start();
+    cycle.Abandon();
+    screens.log.clear();
+    state.HahaHP = 0;
+    state.TurnEnded = kTrue;
+    cycle.OnActionReturned();
+    EXPECT_EQ(random.taken, 0);
+    EXPECT_TRUE(screens.log.empty());
+}
+
+TEST_F(TurnCycleTest, RestartDuringAGameBeginsAfreshAtDayOne)
+{
+    cycle.Start();
+    EndDay(0.0f, 0.0f);
+    EndDay(0.0f, 0.0f);
+    ASSERT_EQ(cycle.Day(), 3);
+    screens.log.clear();
+    state.TurnEnded = kTrue;  // an action in flight when Start came
+    cycle.Start();
+    EXPECT_EQ(screens.log, kStartLog);
+    EXPECT_FALSE(state.turnEnded()) << "the old game's turn must not close the new game's first day";
+    cycle.OnActionReturned();
+    EXPECT_EQ(cycle.Day(), 1);
+    EXPECT_EQ(random.taken, 4);
+}
+
+TEST_F(TurnCycleTest, DayCounterStopsAtItsLimit)
+{
+    cycle.Start();
+    for (int day = 1; day < 32767 + 5; ++day) {
+        state.HahaHP = 100;
+        state.MusumeHP = 100;
+        EndDay(0.0f, 0.0f);
+    }
+    EXPECT_EQ(cycle.Day(), 32767);
+    EXPECT_TRUE(cycle.running());
+    EXPECT_EQ(screens.log.back(), "status Musume 99");
+    EXPECT_EQ(screens.log[screens.log.size() - 6], "status Day 32767");
+}
+
+TEST(RoundHalfEven16, ClampsAtTheWidth)
+{
+    EXPECT_EQ(RoundHalfEven16(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven16(-3.5), -4);
+    EXPECT_EQ(RoundHalfEven16(-0.5), 0);
+    EXPECT_EQ(RoundHalfEven16(40000.0), 32767);
+    EXPECT_EQ(RoundHalfEven16(-40000.0), -32768);
+}
+
+}  // namespace
+}  // namespace household
