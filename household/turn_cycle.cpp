@@ -1,7 +1,8 @@
 #include "turn_cycle.h"
 
+#include "rounding.h"
+
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace household {
@@ -20,12 +21,7 @@ std::int16_t Declined(std::int16_t stamina, float r, double scale)
 
 std::int16_t RoundHalfEven16(double value)
 {
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    double rounded = floor;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0))
-        rounded = floor + 1.0;
-    return static_cast<std::int16_t>(std::clamp(rounded, double{std::numeric_limits<std::int16_t>::min()},
+    return static_cast<std::int16_t>(std::clamp(RoundHalfEven(value), double{std::numeric_limits<std::int16_t>::min()},
                                                 double{std::numeric_limits<std::int16_t>::max()}));
 }
 

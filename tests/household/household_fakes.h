@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -15,10 +16,12 @@
 
 namespace household::testing {
 
-// Plays back the given draws in order; running out fails the draw loudly.
+// Plays back the given draws in order, then afterScript; running out
+// without one fails the draw loudly.
 class ScriptedRandom final : public RandomSource {
 public:
     std::deque<float> draws;
+    std::optional<float> afterScript;
     int seeds = 0;
     int taken = 0;
 
@@ -26,6 +29,8 @@ public:
     float Next() override
     {
         ++taken;
+        if (draws.empty() && afterScript)
+            return *afterScript;
         if (draws.empty())
             throw std::logic_error("ScriptedRandom ran out of draws");
         const float r = draws.front();

@@ -1,6 +1,7 @@
 #include "basNabrel.h"
 #include "choice_dialog_driver.h"
 #include "dialog_choice_prompt.h"
+#include "focus_chain.h"
 #include "font_substitution.h"
 #include "household_game.h"
 
@@ -27,15 +28,6 @@ struct FixedRandom final : household::RandomSource {
     void SeedFromClock() override {}
     float Next() override { return 0.0f; }
 };
-
-// The next control that Tab moves to (labels sit in the chain but take no focus).
-QWidget* NextTabStop(QWidget* widget)
-{
-    QWidget* next = widget->nextInFocusChain();
-    while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
-        next = next->nextInFocusChain();
-    return next;
-}
 
 void DeleteClosedDialogs()
 {

@@ -1,0 +1,71 @@
+#include "frmGameOver.h"
+
+#include "rounding.h"
+#include "ui_frmGameOver.h"
+#include "window_helpers.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::frmGameOver>()), random_(random), tmrTimer1_(new QTimer(this))
+{
+    ui_->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(size());
+    setAutoFillBackground(true);
+    ui_->cmdOKButton->setFocus();
+
+    tmrTimer1_->setObjectName(QStringLiteral("tmrTimer1"));
+    tmrTimer1_->setInterval(20);
+    tmrTimer1_->setTimerType(Qt::PreciseTimer);
+    connect(tmrTimer1_, &QTimer::timeout, this, &frmGameOver::tmrTimer1_Timer);
+    connect(ui_->cmdOKButton, &QPushButton::clicked, this, &frmGameOver::cmdOKButton_Click);
+    Form_Load();
+}
+
+frmGameOver::~frmGameOver() = default;
+
+QLabel* frmGameOver::lblTitle() const
+{
+    return ui_->lblTitle;
+}
+
+QPushButton* frmGameOver::cmdOKButton() const
+{
+    return ui_->cmdOKButton;
+}
+
+std::uint32_t frmGameOver::ColorValueOf(float r)
+{
+    // r < 1 in single precision, so the product is at most 2^24 - 1.
+    return static_cast<std::uint32_t>(household::RoundHalfEven(static_cast<double>(r) * 16777216.0));
+}
+
+void frmGameOver::Form_Load()
+{
+    random_.SeedFromClock();
+    tmrTimer1_->start();
+}
+
+void frmGameOver::tmrTimer1_Timer()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, runtime::ColorFromDesignValue(ColorValueOf(random_.Next())));
+    setPalette(colours);
+}
+
+void frmGameOver::cmdOKButton_Click()
+{
+    tmrTimer1_->stop();
+    close();
+}
+
+void frmGameOver::closeEvent(QCloseEvent* event)
+{
+    // A close through the frame stops the colours just as OK does.
+    tmrTimer1_->stop();
+    event->accept();
+}

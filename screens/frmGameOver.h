@@ -1,0 +1,45 @@
+#pragma once
+
+#include "mersenne_random.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace Ui {
+class frmGameOver;
+}
+
+// Announces the ending over a background that changes to a random colour
+// every 20 ms until OK (or the frame) closes the screen, which destroys it.
+class frmGameOver : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmGameOver(household::RandomSource& random = runtime::SharedRandom(), QWidget* parent = nullptr);
+    ~frmGameOver() override;
+
+    QLabel* lblTitle() const;
+    QPushButton* cmdOKButton() const;
+    QTimer* tmrTimer1() const { return tmrTimer1_; }
+
+    // The colour of one draw: round(r * 2^24), ties to even, red in the low byte.
+    static std::uint32_t ColorValueOf(float r);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void tmrTimer1_Timer();
+    void cmdOKButton_Click();
+
+    std::unique_ptr<Ui::frmGameOver> ui_;
+    household::RandomSource& random_;
+    QTimer* tmrTimer1_;
+};

@@ -1,0 +1,137 @@
+#include "frmMain.h"
+
+#include "frmGameOver.h"
+#include "message_box.h"
+#include "ui_frmMain.h"
+#include "window_helpers.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+frmMain::frmMain(household::RandomSource& random, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::frmMain>()), random_(random), game_(random, prompt_, warnings_, *this)
+{
+    ui_->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    for (QLabel* box : {ui_->lblDay, ui_->lblHahaHP, ui_->lblMusumeHP, ui_->lblMoneyValue, ui_->lblCupMenValue,
+                        ui_->lblShoyuValue})
+        box->setBackgroundRole(QPalette::Base);
+    // The design's client area, 4680 x 3195 twips, lies below the menu bar.
+    ui_->centralwidget->setFixedSize(runtime::TwipsToPixels(4680), runtime::TwipsToPixels(3195));
+    setFixedSize(ui_->centralwidget->width(), ui_->menubar->sizeHint().height() + ui_->centralwidget->height());
+
+    connect(ui_->mnuStart, &QAction::triggered, this, &frmMain::mnuStart_Click);
+    connect(ui_->mnuEnd, &QAction::triggered, this, &frmMain::mnuEnd_Click);
+    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { game_.Work(); });
+    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { game_.Shopping(); });
+    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { game_.Meal(); });
+
+    // Key preview: the window sees every key typed into it before the control with the focus.
+    qApp->installEventFilter(this);
+}
+
+frmMain::~frmMain() = default;
+
+frmGameOver* frmMain::gameOverScreen() const
+{
+    return gameOver_;
+}
+
+QPushButton* frmMain::button(household::ActionButton which) const
+{
+    switch (which) {
+    case household::ActionButton::Roudou: return ui_->cmdRoudou;
+    case household::ActionButton::Kaimono: return ui_->cmdKaimono;
+    case household::ActionButton::Shokuji: return ui_->cmdShokuji;
+    }
+    return nullptr;
+}
+
+QLabel* frmMain::statusLabel(household::StatusLabel which) const
+{
+    switch (which) {
+    case household::StatusLabel::Day: return ui_->lblDay;
+    case household::StatusLabel::CupMenValue: return ui_->lblCupMenValue;
+    case household::StatusLabel::ShoyuValue: return ui_->lblShoyuValue;
+    case household::StatusLabel::MoneyValue: return ui_->lblMoneyValue;
+    case household::StatusLabel::HahaHP: return ui_->lblHahaHP;
+    case household::StatusLabel::MusumeHP: return ui_->lblMusumeHP;
+    }
+    return nullptr;
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key goes first to the focused control (the window itself when none has
+    // the focus) and then on to its parents: act on the first delivery only.
+    if (event->type() == QEvent::KeyPress) {
+        QWidget* firstReceiver = focusWidget() ? focusWidget() : this;
+        if (watched == firstReceiver)
+            Form_KeyPress(static_cast<QKeyEvent*>(event)->text());
+    }
+    return false;  // the character still reaches the control
+}
+
+void frmMain::Form_KeyPress(const QString& typed)
+{
+    // Straight to the actions, whether or not their buttons are enabled.
+    if (typed == QLatin1String("1"))
+        game_.Work();
+    else if (typed == QLatin1String("2"))
+        game_.Shopping();
+    else if (typed == QLatin1String("3"))
+        game_.Meal();
+}
+
+void frmMain::mnuStart_Click()
+{
+    game_.Start();
+}
+
+void frmMain::mnuEnd_Click()
+{
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!quitConfirmed_ &&
+        runtime::ShowMessageBox(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this) !=
+            runtime::MessageBoxAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    quitConfirmed_ = true;
+    // The game, a pending choice and the game-over screen all end with the window.
+    game_.Close();
+    if (gameOver_)
+        gameOver_->close();
+    event->accept();
+}
+
+void frmMain::SetActionButtonEnabled(household::ActionButton which, bool enabled)
+{
+    button(which)->setEnabled(enabled);
+}
+
+void frmMain::SetStatusCaption(household::StatusLabel which, const std::string& text)
+{
+    statusLabel(which)->setText(QString::fromStdString(text));
+}
+
+void frmMain::SetGameOverTitle(const std::string& text)
+{
+    // A screen that is still open is reused as it is: no new load, no reseed.
+    // One already closed may still await deletion; it is not brought back.
+    if (!gameOver_ || !gameOver_->isVisible())
+        gameOver_ = new frmGameOver(random_);
+    gameOver_->lblTitle()->setText(QString::fromStdString(text));
+}
+
+void frmMain::ShowGameOver()
+{
+    gameOver_->show();
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs a command on a private Xvfb display with the openbox window manager
+# (without a window manager no window is ever activated), then stops both.
+# Usage: with_display.sh COMMAND [ARGS...]
+set -euo pipefail
+
+workdir=$(mktemp -d)
+cleanup() {
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=""
+for _ in $(seq 100); do
+    read -r -t 0.1 -u "$display_fd" display || true
+    [ -n "$display" ] && break
+done
+if [ -z "$display" ]; then
+    echo "with_display: Xvfb did not start" >&2
+    cat "$workdir/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$display"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+
+"$@"

@@ -1,0 +1,206 @@
+#include "choice_dialog_driver.h"
+#include "font_substitution.h"
+#include "frmGameOver.h"
+#include "frmMain.h"
+#include "household_fakes.h"
+#include "scripted_message_boxes.h"
+#include "window_helpers.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using household::testing::ScriptedRandom;
+
+namespace {
+
+constexpr float kLargestDraw = 1.0f - 0x1p-24f;
+
+QColor Background(const QWidget& widget)
+{
+    return widget.palette().color(QPalette::Window);
+}
+
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// One tick of the screen's timer, delivered now rather than in 20 ms.
+void Tick(frmGameOver& screen)
+{
+    QTimerEvent tick(screen.tmrTimer1()->timerId());
+    QCoreApplication::sendEvent(screen.tmrTimer1(), &tick);
+}
+
+}  // namespace
+
+class GameOverTest : public QObject {
+    Q_OBJECT
+
+    ScriptedRandom random;  // outlives every screen that draws from it
+
+private slots:
+    void initTestCase() { runtime::InstallFontSubstitutions(); }
+    void init() { random = ScriptedRandom{}; }
+    void cleanup()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<frmGameOver*>(window))
+                delete window;
+    }
+
+    void colourOfADraw_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<quint32>("value");
+        QTest::newRow("zero") << 0.0f << quint32{0};
+        QTest::newRow("half") << 0.5f << quint32{0x800000};
+        QTest::newRow("largest below one") << kLargestDraw << quint32{0xFFFFFF};
+        QTest::newRow("tie down to even") << 0x1p-25f << quint32{0};            // 0.5
+        QTest::newRow("tie up to even") << 3 * 0x1p-25f << quint32{2};          // 1.5
+        QTest::newRow("below a tie") << 0x1.fffffep-26f << quint32{0};          // 0.4999...
+        QTest::newRow("tiny") << 1e-10f << quint32{0};
+    }
+
+    void colourOfADraw()
+    {
+        QFETCH(float, r);
+        QFETCH(quint32, value);
+        QCOMPARE(frmGameOver::ColorValueOf(r), value);
+        QVERIFY(frmGameOver::ColorValueOf(r) < 16777216u);
+    }
+
+    void design()
+    {
+        random.afterScript = 0.5f;
+        auto* screen = new frmGameOver(random);
+        QCOMPARE(random.seeds, 1);
+        QVERIFY(screen->tmrTimer1()->isActive());
+        QCOMPARE(screen->tmrTimer1()->interval(), 20);
+        QCOMPARE(screen->windowTitle(), QString("～Nabrel～ Orlenby"));
+        QCOMPARE(screen->size(), QSize(402, 213));
+        QCOMPARE(screen->minimumSize(), screen->maximumSize());
+        QVERIFY(!(screen->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+        QCOMPARE(Background(*screen), QApplication::palette(screen).color(QPalette::Window));
+
+        struct Control { const char* name; QRect geometry; const char* text; const char* family; qreal size; bool bold; };
+        for (const Control& c : {Control{"lblTitle", {40, 8, 337, 49}, "", "ＭＳ Ｐ明朝", 36, true},
+                                 Control{"lblGameOver", {120, 72, 161, 25}, "GAME OVER", "ＭＳ Ｐゴシック", 20.25, true},
+                                 Control{"lblTryAgain", {160, 120, 81, 25}, "Try Again!", "ＭＳ Ｐゴシック", 14.25, false}}) {
+            auto* label = screen->findChild<QLabel*>(c.name);
+            QVERIFY2(label, c.name);
+            label->ensurePolished();
+            QCOMPARE(label->geometry(), c.geometry);
+            QCOMPARE(label->text(), QString(c.text));
+            QCOMPARE(label->font().family(), QString(c.family));
+            QCOMPARE(label->font().pointSizeF(), c.size);
+            QCOMPARE(label->font().bold(), c.bold);
+            QVERIFY2(!label->autoFillBackground(), "transparent");
+        }
+        QCOMPARE(screen->lblTitle()->palette().color(QPalette::WindowText), runtime::ColorFromDesignValue(255));
+        QVERIFY(screen->lblTitle()->alignment() & Qt::AlignHCenter);
+        QCOMPARE(screen->cmdOKButton()->geometry(), QRect(160, 168, 81, 25));
+        QCOMPARE(screen->cmdOKButton()->text(), QString("OK"));
+        delete screen;
+    }
+
+    void flashesUntilOk_data()
+    {
+        QTest::addColumn<bool>("throughTheFrame");
+        QTest::newRow("OK") << false;
+        QTest::newRow("frame close") << true;
+    }
+
+    void flashesUntilOk()
+    {
+        QFETCH(bool, throughTheFrame);
+        random.draws = {0.0f, 0.5f, kLargestDraw};
+        random.afterScript = 0x1p-24f * 0x123456;
+        QPointer<frmGameOver> screen = new frmGameOver(random);
+        screen->show();
+
+        Tick(*screen);
+        QCOMPARE(Background(*screen), QColor(0, 0, 0));
+        Tick(*screen);
+        QCOMPARE(Background(*screen), QColor(0, 0, 0x80));
+        Tick(*screen);
+        QCOMPARE(Background(*screen), QColor(0xFF, 0xFF, 0xFF));
+        Tick(*screen);
+        QCOMPARE(Background(*screen), QColor(0x56, 0x34, 0x12));
+        QTRY_VERIFY2(random.taken >= 10, "the timer itself keeps drawing");
+
+        if (throughTheFrame)
+            screen->close();
+        else
+            QTest::mouseClick(screen->cmdOKButton(), Qt::LeftButton);
+        QVERIFY(!screen || !screen->tmrTimer1()->isActive());
+        const int takenAtClose = random.taken;
+        QTest::qWait(100);
+        QCOMPARE(random.taken, takenAtClose);
+        FlushDeletes();
+        QVERIFY(!screen);
+    }
+
+    void enterPressesOk()
+    {
+        random.afterScript = 0.0f;
+        QPointer<frmGameOver> screen = new frmGameOver(random);
+        screen->show();
+        QCOMPARE(screen->focusWidget(), screen->cmdOKButton());
+        QTest::keyClick(screen->cmdOKButton(), Qt::Key_Return);
+        FlushDeletes();
+        QVERIFY(!screen);
+    }
+
+    // Through the main window: each ending loads the screen once; a second
+    // game over while it is open only replaces the text.
+    void endingsThroughTheMainWindow()
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
+        random.afterScript = 0.0f;
+        QPointer<frmMain> window = new frmMain(random);
+        window->show();
+        // Plays whole days with one action, the same answers and draws each day, to the end.
+        auto endGameWith = [&](household::ActionButton action, QList<int> answers, std::deque<float> draws,
+                               const char* text) {
+            window->findChild<QAction*>("mnuStart")->trigger();
+            for (int day = 0; day < 20 && window->game().turnCycle().running(); ++day) {
+                random.draws = draws;
+                AnswerChoiceDialogs(answers);
+                window->button(action)->click();
+            }
+            frmGameOver* screen = window->gameOverScreen();
+            QVERIFY(screen && screen->isVisible());
+            QCOMPARE(screen->lblTitle()->text(), QString(text));
+            QCOMPARE(screen->findChild<QLabel*>("lblGameOver")->text(), QString("GAME OVER"));
+            QCOMPARE(screen->findChild<QLabel*>("lblTryAgain")->text(), QString("Try Again!"));
+        };
+        using household::ActionButton;
+
+        endGameWith(ActionButton::Roudou, {1}, {kLargestDraw, 0.0f}, "母親餓死!!");
+        QPointer<frmGameOver> first = window->gameOverScreen();
+        const int seedsAfterFirst = random.seeds;  // Start, then the screen's load
+        endGameWith(ActionButton::Shokuji, {2, 1}, {0.0f, kLargestDraw}, "娘凍死!!");
+        QCOMPARE(window->gameOverScreen(), first.data());
+        QCOMPARE(random.seeds, seedsAfterFirst + 1);  // only the new game's Start
+        QVERIFY(first->tmrTimer1()->isActive());
+
+        first->cmdOKButton()->click();
+        FlushDeletes();
+        QVERIFY(!first);
+        endGameWith(ActionButton::Roudou, {2}, {0.9f, 0.0f, 0.0f}, "母親逮捕!!");
+        QVERIFY(window->gameOverScreen() != nullptr);
+        QCOMPARE(random.seeds, seedsAfterFirst + 3);  // Start and a fresh load
+
+        window->close();
+        FlushDeletes();
+        QVERIFY(!window);
+    }
+};
+
+QTEST_MAIN(GameOverTest)
+#include "game_over_test.moc"

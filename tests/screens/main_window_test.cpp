@@ -1,0 +1,320 @@
+#include "basNabrel.h"
+#include "choice_dialog_driver.h"
+#include "focus_chain.h"
+#include "font_substitution.h"
+#include "frmGameOver.h"
+#include "frmMain.h"
+#include "household_fakes.h"
+#include "scripted_message_boxes.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using household::ActionButton;
+using household::StatusLabel;
+using household::testing::ScriptedRandom;
+
+namespace {
+
+constexpr StatusLabel kStatusLabels[] = {StatusLabel::Day,        StatusLabel::CupMenValue, StatusLabel::ShoyuValue,
+                                         StatusLabel::MoneyValue, StatusLabel::HahaHP,      StatusLabel::MusumeHP};
+constexpr ActionButton kButtons[] = {ActionButton::Roudou, ActionButton::Kaimono, ActionButton::Shokuji};
+
+QStringList StatusTexts(const frmMain& window)
+{
+    QStringList texts;
+    for (StatusLabel label : kStatusLabels)
+        texts << window.statusLabel(label)->text();
+    return texts;
+}
+
+QList<bool> ButtonsEnabled(const frmMain& window)
+{
+    QList<bool> enabled;
+    for (ActionButton button : kButtons)
+        enabled << window.button(button)->isEnabled();
+    return enabled;
+}
+
+QMenu* OpenMenu()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* menu = qobject_cast<QMenu*>(window); menu && menu->isVisible())
+            return menu;
+    return nullptr;
+}
+
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+const QStringList kStartStatus = {"1", "2", "1000", "100", "100", "50"};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    ScriptedRandom random_;
+    QPointer<frmMain> window_;
+    frmMain& window() { return *window_; }
+
+    void StartGame() { window_->findChild<QAction*>("mnuStart")->trigger(); }
+
+private slots:
+    void initTestCase() { runtime::InstallFontSubstitutions(); }
+
+    void init()
+    {
+        random_ = ScriptedRandom{};
+        random_.afterScript = 0.0f;
+        window_ = new frmMain(random_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+    }
+
+    void cleanup()
+    {
+        if (window_) {
+            ScriptedMessageBoxes boxes;
+            boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
+            window_->close();
+        }
+        FlushDeletes();
+        QVERIFY(!window_);
+        QVERIFY(OpenChoiceDialogs().isEmpty());
+    }
+
+    void design_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("style");
+        struct Row { const char* name; int l, t, w, h; const char* text; const char* style; };
+        const Row rows[] = {
+            {"cmdShokuji", 3120, 2520, 1335, 375, "食事", "button"},
+            {"cmdKaimono", 1680, 2520, 1335, 375, "買物", "button"},
+            {"cmdRoudou", 240, 2520, 1335, 375, "労働", "button"},
+            {"lblCc", 4320, 1920, 255, 255, "cc", "caption"},
+            {"lblKosuu", 2520, 1920, 255, 255, "個", "caption"},
+            {"lblYen", 2640, 1320, 255, 255, "円", "caption"},
+            {"lblShoyu", 3120, 1920, 495, 255, "醤油", "caption"},
+            {"lblCupMen", 840, 1920, 855, 255, "カップ麺", "caption"},
+            {"lblNokori", 120, 1920, 615, 255, "残り", "caption"},
+            {"lblMoney", 120, 1320, 735, 255, "所持金", "caption"},
+            {"lblShoyuValue", 3720, 1920, 615, 255, "", "value"},
+            {"lblCupMenValue", 1800, 1920, 615, 255, "", "value"},
+            {"lblMoneyValue", 1800, 1320, 615, 255, "", "value"},
+            {"lblMusumeHP", 3720, 720, 615, 255, "", "value"},
+            {"lblHahaHP", 1800, 720, 615, 255, "", "value"},
+            {"lblMusume", 3120, 720, 375, 255, "娘", "caption"},
+            {"lblHaha", 1200, 720, 255, 255, "母", "caption"},
+            {"lblDays", 2520, 120, 495, 255, "日目", "caption"},
+            {"lblDay", 1800, 120, 615, 255, "", "value"},
+            {"lblTairyoku", 120, 720, 615, 255, "体力", "caption"},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.name << QRect(r.l / 15, r.t / 15, r.w / 15, r.h / 15) << r.text << r.style;
+    }
+
+    void design()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        QFETCH(QString, style);
+
+        QCOMPARE(window().windowTitle(), QString("～Nabrel～ Orlenby"));
+        QCOMPARE(window().centralWidget()->size(), QSize(312, 213));
+        QCOMPARE(window().minimumSize(), window().maximumSize());
+        QVERIFY(!(window().windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+
+        auto* control = window().findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->parentWidget(), window().centralWidget());
+        QCOMPARE(control->geometry(), geometry);
+        if (style == "button") {
+            auto* button = qobject_cast<QPushButton*>(control);
+            QCOMPARE(button->text(), text);
+            QVERIFY2(!button->isEnabled(), "disabled when created");
+            return;
+        }
+        auto* label = qobject_cast<QLabel*>(control);
+        QCOMPARE(label->text(), text);
+        label->ensurePolished();
+        if (style == "caption") {
+            QCOMPARE(label->font().family(), QString("ＭＳ Ｐゴシック"));
+            QCOMPARE(label->font().pointSizeF(), 11.25);
+            QVERIFY(!label->font().bold());
+            QCOMPARE(label->frameShape(), QFrame::NoFrame);
+            QVERIFY(label->alignment() & Qt::AlignLeft);
+        } else {
+            QCOMPARE(label->font(), window().font());
+            QCOMPARE(label->frameShape(), QFrame::Box);
+            QCOMPARE(label->lineWidth(), 1);
+            QVERIFY(label->alignment() & Qt::AlignRight);
+            QVERIFY(label->autoFillBackground());
+            QCOMPARE(label->backgroundRole(), QPalette::Base);
+        }
+    }
+
+    void menuAndTabOrder()
+    {
+        auto* file = window().findChild<QMenu*>("mnuFile");
+        QVERIFY(file);
+        QCOMPARE(file->title(), QString("ファイル(&F)"));
+        const QList<QAction*> items = file->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->objectName(), QString("mnuStart"));
+        QCOMPARE(items[0]->text(), QString("開始(&S)"));
+        QCOMPARE(items[1]->objectName(), QString("mnuEnd"));
+        QCOMPARE(items[1]->text(), QString("終了(&X)"));
+
+        StartGame();
+        QWidget* roudou = window().button(ActionButton::Roudou);
+        QCOMPARE(NextTabStop(roudou), window().button(ActionButton::Kaimono));
+        QCOMPARE(NextTabStop(window().button(ActionButton::Kaimono)), window().button(ActionButton::Shokuji));
+    }
+
+    void opensEmptyAndANewGameShowsTheStartValues()
+    {
+        QCOMPARE(StatusTexts(window()), QStringList(6, QString()));
+        QCOMPARE(ButtonsEnabled(window()), (QList<bool>{false, false, false}));
+        StartGame();
+        QCOMPARE(StatusTexts(window()), kStartStatus);
+        QCOMPARE(ButtonsEnabled(window()), (QList<bool>{true, true, true}));
+    }
+
+    void keysRunTheirActionsWhateverHasTheFocus_data()
+    {
+        QTest::addColumn<int>("focused");  // -1: before a game, nothing focused
+        QTest::addColumn<char>("key");
+        QTest::addColumn<QString>("prompt");
+        const char* const prompts[] = {"労働内容を選択して下さい。", "食料を選択して下さい。", "食べ物を選択して下さい。"};
+        for (int focused = -1; focused < 3; ++focused)
+            for (char key : {'1', '2', '3'})
+                QTest::addRow("focus %d key %c", focused, key) << focused << key << QString(prompts[key - '1']);
+    }
+
+    void keysRunTheirActionsWhateverHasTheFocus()
+    {
+        QFETCH(int, focused);
+        QFETCH(char, key);
+        QFETCH(QString, prompt);
+        if (focused >= 0) {
+            StartGame();
+            window().button(kButtons[focused])->setFocus();
+        }
+        QWidget* receiver = window().focusWidget() ? window().focusWidget() : window_.data();
+        QString asked;
+        WhenChoiceDialogOpens([&asked](frmDialog* dialog) {
+            asked = dialog->lblLabel()->text();
+            dialog->CancelButton()->click();
+        });
+        QTest::keyClick(receiver, key);
+        QCOMPARE(asked, prompt);
+    }
+
+    void otherKeysDoNothing()
+    {
+        StartGame();
+        window().button(ActionButton::Roudou)->setFocus();
+        QTest::keyClicks(window().focusWidget(), "40aZ");
+        QTest::qWait(20);
+        QVERIFY(OpenChoiceDialogs().isEmpty());
+        QCOMPARE(StatusTexts(window()), kStartStatus);
+    }
+
+    void buttonsRunTheirActions()
+    {
+        StartGame();
+        random_.draws = {0.0f, 0.0f};
+        WhenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(0)->click(); });  // piecework
+        QTest::mouseClick(window().button(ActionButton::Roudou), Qt::LeftButton);
+        QCOMPARE(StatusTexts(window()), (QStringList{"2", "2", "1000", "300", "79", "49"}));
+    }
+
+    void altFThenSStartsAndXAsks()
+    {
+        QTest::keyClick(window_, Qt::Key_F, Qt::AltModifier);
+        QMenu* menu = OpenMenu();
+        QVERIFY(menu);
+        QTest::keyClick(menu, Qt::Key_S);
+        QCOMPARE(StatusTexts(window()), kStartStatus);
+
+        ScriptedMessageBoxes boxes;
+        QTest::keyClick(window_, Qt::Key_F, Qt::AltModifier);
+        menu = OpenMenu();
+        QVERIFY(menu);
+        QTest::keyClick(menu, Qt::Key_X);
+        QCOMPARE(boxes.texts, QStringList{"終了しますか？"});
+        QVERIFY(window().isVisible());
+    }
+
+    void noToTheQuitQuestionChangesNothing()
+    {
+        StartGame();
+        random_.draws = {0.0f, 0.0f};
+        WhenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(0)->click(); });
+        window().button(ActionButton::Roudou)->click();
+        const QStringList before = StatusTexts(window());
+
+        ScriptedMessageBoxes boxes;
+        window().findChild<QAction*>("mnuEnd")->trigger();
+        QVERIFY(!window().close());  // through the frame: the same question
+        QCOMPARE(boxes.texts, (QStringList{"終了しますか？", "終了しますか？"}));
+        QVERIFY(window().isVisible());
+        QCOMPARE(StatusTexts(window()), before);
+        QVERIFY(window().game().turnCycle().running());
+    }
+
+    void yesClosesTheWindowAndEverythingWithIt()
+    {
+        StartGame();
+        ScriptedMessageBoxes boxes;
+        boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
+        // A choice is pending when End is chosen.
+        WhenChoiceDialogOpens([this](frmDialog*) { window().findChild<QAction*>("mnuEnd")->trigger(); });
+        window().button(ActionButton::Roudou)->click();
+        QCOMPARE(int(DialogResult), -1);
+        QVERIFY(OpenChoiceDialogs().isEmpty());
+        FlushDeletes();
+        QVERIFY(!window_);
+        QCOMPARE(random_.taken, 0);
+    }
+
+    void gameOverKeepsTheLastStatusAndStartBeginsAgain()
+    {
+        StartGame();
+        random_.draws = {0.9f, 0.0f, 0.0f};  // arrested, then the day's decline
+        WhenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(1)->click(); });
+        window().button(ActionButton::Roudou)->click();
+
+        QCOMPARE(ButtonsEnabled(window()), (QList<bool>{false, false, false}));
+        QCOMPARE(StatusTexts(window()), kStartStatus);
+        QPointer<frmGameOver> screen = window().gameOverScreen();
+        QVERIFY(screen);
+        QVERIFY(screen->isVisible());
+        QCOMPARE(screen->lblTitle()->text(), QString("母親逮捕!!"));
+
+        StartGame();  // while the game-over screen still flashes
+        QCOMPARE(StatusTexts(window()), kStartStatus);
+        QCOMPARE(ButtonsEnabled(window()), (QList<bool>{true, true, true}));
+        QVERIFY(screen->isVisible());
+
+        ScriptedMessageBoxes boxes;
+        boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
+        window().close();
+        FlushDeletes();
+        QVERIFY2(!screen, "the game-over screen closes with the main window");
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,67 @@
+// Process-level: the real event loop ends when the main window is closed
+// while a choice is pending and a game-over screen is open; nothing is left
+// waiting, nothing crashes.
+#include "choice_dialog_driver.h"
+#include "font_substitution.h"
+#include "frmGameOver.h"
+#include "frmMain.h"
+#include "household_fakes.h"
+#include "scripted_message_boxes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    runtime::InstallFontSubstitutions();
+    ScriptedMessageBoxes boxes;
+    boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
+
+    household::testing::ScriptedRandom random;
+    random.draws = {0.9f, 0.0f, 0.0f};  // the first game ends in an arrest
+    random.afterScript = 0.0f;
+    QPointer<frmMain> window = new frmMain(random);
+    window->show();
+    QPointer<frmGameOver> leftOver;
+
+    const auto typeOne = [&window] {
+        QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+        QApplication::sendEvent(window, &one);  // Work
+    };
+    bool dialogSeen = false;
+    bool gameOverShown = false;
+    QTimer::singleShot(0, [&] {
+        window->findChild<QAction*>("mnuStart")->trigger();
+        AnswerChoiceDialogs({2});
+        typeOne();
+        leftOver = window->gameOverScreen();
+        gameOverShown = leftOver && leftOver->isVisible();
+
+        window->findChild<QAction*>("mnuStart")->trigger();
+        WhenChoiceDialogOpens([&](frmDialog*) {
+            dialogSeen = true;
+            window->close();  // through the frame, answered Yes
+        });
+        typeOne();  // waits in the choice dialog until the window closes
+    });
+    QTimer::singleShot(10000, [] {
+        std::fputs("FAIL: the event loop did not end\n", stderr);
+        std::_Exit(2);
+    });
+
+    const int code = app.exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const bool ok = code == 0 && dialogSeen && gameOverShown && !window && !leftOver && OpenChoiceDialogs().isEmpty() &&
+                    boxes.texts == QStringList{QStringLiteral("終了しますか？")};
+    std::printf("%s: exec %d, dialog seen %d, game over shown %d, main window %s, game-over screen %s\n",
+                ok ? "PASS" : "FAIL", code, dialogSeen, gameOverShown, window ? "left" : "gone",
+                leftOver ? "left" : "gone");
+    return ok ? EXIT_SUCCESS : EXIT_FAILURE;
+}
