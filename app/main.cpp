@@ -1,16 +1,28 @@
 #include "font_substitution.h"
-#include "frmMain.h"
+#include "frmOpening.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+#if defined(Q_OS_LINUX)
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("nabrel: no display found (DISPLAY is not set); start it from a desktop session\n", stderr);
+        return 1;
+    }
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nabrel"));
     QApplication::setApplicationVersion(QStringLiteral(NABREL_VERSION));
     runtime::InstallFontSubstitutions();
 
-    auto* main = new frmMain;
-    main->show();
-    return app.exec();
+    auto* opening = new frmOpening;
+    opening->show();
+    const int code = app.exec();
+    // Windows closed on the way out are destroyed here rather than leaked.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
 }

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 preset="${1:-default}"
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ binutils cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb openbox xdotool x11-utils imagemagick

@@ -1,0 +1,106 @@
+#include "font_substitution.h"
+#include "frmMain.h"
+#include "frmOpening.h"
+#include "scripted_message_boxes.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QList<frmMain*> MainWindows()
+{
+    QList<frmMain*> found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<frmMain*>(window); main && main->isVisible())
+            found << main;
+    return found;
+}
+
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
+class TitleScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { runtime::InstallFontSubstitutions(); }
+
+    void cleanup()
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
+        for (frmMain* main : MainWindows())
+            main->close();
+        FlushDeletes();
+    }
+
+    void design()
+    {
+        frmOpening screen;
+        QCOMPARE(screen.windowTitle(), QString("～Nabrel～ Orlenby"));
+        QCOMPARE(screen.size(), QSize(402, 213));
+        QCOMPARE(screen.minimumSize(), screen.maximumSize());
+        const Qt::WindowFlags flags = screen.windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+
+        struct Control { const char* name; QRect geometry; const char* family; qreal size; bool bold; };
+        for (const Control& c : {Control{"lblCopyRight", {32, 128, 345, 25}, "ＭＳ Ｐゴシック", 14.25, false},
+                                 Control{"lblSubTitle", {48, 80, 289, 25}, "ＭＳ Ｐゴシック", 15.75, true},
+                                 Control{"lblTitle", {48, 16, 297, 49}, "ＭＳ Ｐ明朝", 36, true}}) {
+            auto* label = screen.findChild<QLabel*>(c.name);
+            QVERIFY2(label, c.name);
+            label->ensurePolished();
+            QCOMPARE(label->geometry(), c.geometry);
+            QCOMPARE(label->font().family(), QString(c.family));
+            QCOMPARE(label->font().pointSizeF(), c.size);
+            QCOMPARE(label->font().bold(), c.bold);
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        }
+        QCOMPARE(screen.findChild<QLabel*>("lblTitle")->text(), QString("～Nabrel～"));
+        QCOMPARE(screen.findChild<QLabel*>("lblSubTitle")->text(), QString("Orlenby"));
+        QVERIFY(screen.findChild<QLabel*>("lblSubTitle")->alignment() & Qt::AlignHCenter);
+        const QString credit = screen.findChild<QLabel*>("lblCopyRight")->text();
+        QVERIFY(!credit.isEmpty() && !credit.contains('\n'));
+        QCOMPARE(screen.cmdStartButton()->geometry(), QRect(160, 168, 81, 25));
+        QCOMPARE(screen.cmdStartButton()->text(), QString("START!"));
+        QCOMPARE(screen.focusWidget(), screen.cmdStartButton());
+    }
+
+    void startOpensTheMainWindowAndCloses_data()
+    {
+        QTest::addColumn<int>("key");  // 0: mouse click
+        QTest::newRow("click") << 0;
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void startOpensTheMainWindowAndCloses()
+    {
+        QFETCH(int, key);
+        QPointer<frmOpening> screen = new frmOpening;
+        screen->show();
+        QVERIFY(MainWindows().isEmpty());
+        if (key)
+            QTest::keyClick(screen->focusWidget(), Qt::Key(key));
+        else
+            QTest::mouseClick(screen->cmdStartButton(), Qt::LeftButton);
+
+        const QList<frmMain*> mains = MainWindows();
+        QCOMPARE(mains.size(), 1);
+        QVERIFY(!mains.front()->game().turnCycle().running());
+        QVERIFY(!mains.front()->button(household::ActionButton::Roudou)->isEnabled());
+        FlushDeletes();
+        QVERIFY2(!screen, "the title screen is destroyed");
+    }
+};
+
+QTEST_MAIN(TitleScreenTest)
+#include "title_screen_test.moc"
