@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# Plays the real game on a real X display with real input, as a player would:
+# keyboard and mouse, through the title screen and whole games to the quit
+# confirmation. Run it under with_display.sh.
+# Usage: real_display_test.sh NABREL_EXECUTABLE SCREENSHOT_DIR
+set -uo pipefail
+nabrel=$1
+shots=$2
+mkdir -p "$shots"
+passed=0
+failed=0
+pid=""
+
+check() {
+    local what=$1
+    shift
+    if "$@" >/dev/null; then
+        passed=$((passed + 1))
+        echo "ok   $what"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $what"
+    fi
+}
+
+# Repeats a command until it succeeds, for at most $1 tenths of a second.
+retry() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# "x y width height" of a window's client area on the screen.
+client_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print x, y, w, h}'
+}
+
+# Visible windows of this process whose title matches $1 and whose client is $2 x $3.
+windows_sized() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null); do
+        read -r _ _ w h <<<"$(client_geometry "$id")"
+        [ "$w" = "$2" ] && [ "$h" = "$3" ] && echo "$id"
+    done
+}
+
+has_window() { [ -n "$(windows_sized "$@")" ]; }
+no_window() { [ -z "$(windows_sized "$@")" ]; }
+process_gone() { ! kill -0 "$pid" 2>/dev/null; }
+
+shot() { import -window root "$shots/$1.png"; }
+
+key() {
+    xdotool key --clearmodifiers "$@"
+    sleep 0.15
+}
+
+click_at() {  # window, x, y in client coordinates
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.15
+}
+
+launch() {
+    "$nabrel" >/dev/null 2>&1 &
+    pid=$!
+    retry 100 has_window Nabrel 402 213
+}
+
+stop() {
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+}
+
+TITLE='^～Nabrel～ Orlenby$'
+main_height=""
+
+main_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$pid" --name Nabrel 2>/dev/null); do
+        read -r _ _ w h <<<"$(client_geometry "$id")"
+        [ "$w" = 312 ] && [ "$h" -gt 213 ] && echo "$id" && return 0
+    done
+    return 1
+}
+
+dialog_open() { has_window 'コマンド' 270 94; }
+game_over_open() { [ "$(windows_sized Nabrel 402 213 | wc -l)" -ge 1 ]; }
+
+# Plays whole days with the given keys until the game-over screen opens (at most 60 days).
+play_until_game_over() {
+    local day
+    for day in $(seq 60); do
+        main=$(main_window) || return 1
+        xdotool windowactivate --sync "$main" 2>/dev/null
+        key 1
+        retry 30 dialog_open || return 1
+        key "$@"
+        sleep 0.2
+        game_over_open && return 0
+    done
+    return 1
+}
+
+echo "# title screen closed through its frame"
+check "title screen opens" launch
+title=$(windows_sized Nabrel 402 213)
+check "title is the only window" [ "$(xdotool search --onlyvisible --pid "$pid" --name . | wc -l)" = 1 ]
+check "title caption" bash -c "xdotool getwindowname $title | grep -qx '～Nabrel～ Orlenby'"
+shot title
+xdotool windowactivate --sync "$title"
+key alt+F4
+check "closing it ends the program" retry 50 process_gone
+stop
+
+echo "# a game by keyboard alone"
+check "title screen opens" launch
+title=$(windows_sized Nabrel 402 213)
+xdotool windowactivate --sync "$title"
+key Return
+check "Enter on START! opens the main window" retry 50 main_window
+check "and the title screen is gone" retry 30 no_window Nabrel 402 213
+main=$(main_window)
+read -r _ _ _ main_height <<<"$(client_geometry "$main")"
+check "main window caption" bash -c "xdotool getwindowname $main | grep -qx '～Nabrel～ Orlenby'"
+xdotool windowactivate --sync "$main"
+key alt+f
+key s
+shot main_new_game
+key 1
+check "key 1 opens the choice dialog" retry 30 dialog_open
+dialog=$(windows_sized 'コマンド' 270 94)
+check "dialog client at (184, 250), 270 x 94" [ "$(client_geometry "$dialog")" = "184 250 270 94" ]
+shot dialog
+key Escape
+check "Esc closes it" retry 30 no_window 'コマンド' 270 94
+check "piecework every day ends the game" play_until_game_over Return
+shot game_over
+gameover=$(windows_sized Nabrel 402 213)
+xdotool windowactivate --sync "$gameover"
+key Return
+check "Enter presses OK on the game-over screen" retry 30 no_window Nabrel 402 213
+main=$(main_window)
+xdotool windowactivate --sync "$main"
+key alt+f
+key x
+check "End asks before quitting" retry 30 bash -c "xdotool search --onlyvisible --pid $pid --name Nabrel | wc -l | grep -qx 2"
+shot quit_question
+key Escape
+sleep 0.3
+check "No keeps the window" main_window
+key alt+f
+key x
+sleep 0.3
+key Return
+check "Yes closes the window and ends the program" retry 50 process_gone
+stop
+
+echo "# a game by mouse alone"
+check "title screen opens" launch
+title=$(windows_sized Nabrel 402 213)
+click_at "$title" 200 180
+check "START! opens the main window" retry 50 main_window
+main=$(main_window)
+menubar=$((main_height - 213))
+click_at "$main" 20 $((menubar / 2))
+key s  # the menu's own access key once it is open
+days=0
+while ! game_over_open && [ $days -lt 60 ]; do
+    click_at "$main" 60 $((menubar + 180))        # 労働
+    retry 30 dialog_open || break
+    click_at "$(windows_sized 'コマンド' 270 94)" 48 68  # 内職
+    days=$((days + 1))
+done
+check "clicking 労働 and 内職 every day ends the game" retry 20 game_over_open
+gameover=$(windows_sized Nabrel 402 213)
+click_at "$gameover" 200 180
+check "clicking OK closes the game-over screen" retry 30 no_window Nabrel 402 213
+stop
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
