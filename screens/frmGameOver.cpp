@@ -5,6 +5,8 @@
 #include "window_helpers.h"
 
 #include <QCloseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 
 frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
@@ -15,7 +17,8 @@ frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
-    setAutoFillBackground(true);
+    backColor_ = palette().color(QPalette::Window);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent covers every pixel
     ui_->cmdOKButton->setFocus();
 
     tmrTimer1_->setObjectName(QStringLiteral("tmrTimer1"));
@@ -52,9 +55,15 @@ void frmGameOver::Form_Load()
 
 void frmGameOver::tmrTimer1_Timer()
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, runtime::ColorFromDesignValue(ColorValueOf(random_.Next())));
-    setPalette(colours);
+    // Painted here rather than through the palette: a palette change would
+    // travel to every label and restyle it, fifty times a second.
+    backColor_ = runtime::ColorFromDesignValue(ColorValueOf(random_.Next()));
+    update();
+}
+
+void frmGameOver::paintEvent(QPaintEvent* event)
+{
+    QPainter(this).fillRect(event->rect(), backColor_);
 }
 
 void frmGameOver::cmdOKButton_Click()

@@ -2,6 +2,7 @@
 
 #include "mersenne_random.h"
 
+#include <QColor>
 #include <QWidget>
 
 #include <cstdint>
@@ -27,12 +28,15 @@ public:
     QLabel* lblTitle() const;
     QPushButton* cmdOKButton() const;
     QTimer* tmrTimer1() const { return tmrTimer1_; }
+    // The window's background: the button face until the first tick.
+    QColor BackColor() const { return backColor_; }
 
     // The colour of one draw: round(r * 2^24), ties to even, red in the low byte.
     static std::uint32_t ColorValueOf(float r);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Form_Load();
@@ -42,4 +46,5 @@ private:
     std::unique_ptr<Ui::frmGameOver> ui_;
     household::RandomSource& random_;
     QTimer* tmrTimer1_;
+    QColor backColor_;
 };

@@ -18,9 +18,10 @@ namespace {
 
 constexpr float kLargestDraw = 1.0f - 0x1p-24f;
 
-QColor Background(const QWidget& widget)
+// The colour really painted in the window's corner, where no control lies.
+QColor Background(frmGameOver& screen)
 {
-    return widget.palette().color(QPalette::Window);
+    return screen.grab(QRect(1, 1, 1, 1)).toImage().pixelColor(0, 0);
 }
 
 void FlushDeletes()

@@ -1,0 +1,39 @@
+// Shows the game-over screen and measures its colour changes per second and
+// the CPU it uses, over a few seconds after a short warm-up.
+#include "counting_random.h"
+#include "font_substitution.h"
+#include "frmGameOver.h"
+#include "process_usage.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    runtime::InstallFontSubstitutions();
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
+
+    CountingRandom random(runtime::SharedRandom());
+    auto* screen = new frmGameOver(random);
+    screen->lblTitle()->setText(QStringLiteral("母親餓死!!"));
+    screen->show();
+
+    long draws0 = 0;
+    double cpu0 = 0, wall0 = 0;
+    QTimer::singleShot(1000, [&] {
+        draws0 = random.draws;
+        cpu0 = CpuSeconds();
+        wall0 = WallSeconds();
+        QTimer::singleShot(static_cast<int>(seconds * 1000), [&] {
+            const double wall = WallSeconds() - wall0;
+            std::printf("game_over_changes_per_second %.2f\n", (random.draws - draws0) / wall);
+            std::printf("game_over_cpu_percent %.2f\n", 100.0 * (CpuSeconds() - cpu0) / wall);
+            screen->close();
+        });
+    });
+    return app.exec();
+}

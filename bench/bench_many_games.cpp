@@ -1,0 +1,67 @@
+// Plays many whole games in one process through the real windows (main
+// window, choice dialogs, game-over screens) and reports the growth of peak
+// memory between the first games and the last.
+#include "basNabrel.h"
+#include "font_substitution.h"
+#include "frmDialog.h"
+#include "frmGameOver.h"
+#include "frmMain.h"
+#include "process_usage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Answers every choice dialog with its first option as soon as it is waiting.
+void AnswerFirstOptionWhenAsked()
+{
+    QTimer::singleShot(0, [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<frmDialog*>(window); dialog && dialog->isVisible())
+                return dialog->btnButton(0)->click();
+        AnswerFirstOptionWhenAsked();
+    });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    runtime::InstallFontSubstitutions();
+    const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int warmUp = 100;
+
+    auto* window = new frmMain;
+    window->show();
+    QAction* start = window->findChild<QAction*>("mnuStart");
+    long peakAfterWarmUp = 0;
+    long days = 0;
+    const double wall0 = WallSeconds();
+    for (int game = 0; game < games; ++game) {
+        start->trigger();
+        while (window->game().turnCycle().running()) {  // piecework every day: the mother starves
+            AnswerFirstOptionWhenAsked();
+            window->button(household::ActionButton::Roudou)->click();
+            ++days;
+        }
+        window->gameOverScreen()->cmdOKButton()->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (game + 1 == warmUp)
+            peakAfterWarmUp = PeakKiB();
+    }
+    const long peakAtEnd = PeakKiB();
+    std::printf("many_games_played %d\n", games);
+    std::printf("many_games_days %ld\n", days);
+    std::printf("many_games_seconds %.1f\n", WallSeconds() - wall0);
+    std::printf("many_games_peak_kib_after_%d %ld\n", warmUp, peakAfterWarmUp);
+    std::printf("many_games_peak_kib_at_end %ld\n", peakAtEnd);
+    std::printf("many_games_peak_growth_kib %ld\n", peakAtEnd - peakAfterWarmUp);
+    return 0;
+}

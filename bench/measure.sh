@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The measurements behind run_all.sh; expects a display with a window manager.
+# Usage: measure.sh BUILD_DIR GAMES
+set -uo pipefail
+build=$1
+games=$2
+nabrel=$build/app/nabrel
+rows=()
+
+row() {  # name, value, goal text, verdict
+    rows+=("$(printf '| %-44s | %12s | %-16s | %-4s |' "$1" "$2" "$3" "$4")")
+}
+verdict() { awk -v v="$1" "BEGIN { exit !(v $2) }" && echo ok || echo MISS; }
+
+clock_ticks() {  # utime + stime of a process, in clock ticks
+    awk '{ print $14 + $15 }' "/proc/$1/stat"
+}
+
+# CPU share of a core that process $1 uses over $2 seconds.
+cpu_percent() {
+    local hz before after
+    hz=$(getconf CLK_TCK)
+    before=$(clock_ticks "$1")
+    sleep "$2"
+    after=$(clock_ticks "$1")
+    awk -v d=$((after - before)) -v hz="$hz" -v s="$2" 'BEGIN { printf "%.2f", 100 * d / hz / s }'
+}
+
+# Seconds from launch to the first window mapped, and peak memory (KiB) once it shows.
+startup() {
+    local start pid shown peak
+    start=$(date +%s.%N)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    # xdotool's own --sync polls only twice a second: poll every 5 ms instead.
+    until xdotool search --onlyvisible --pid "$pid" --name . >/dev/null 2>&1; do sleep 0.005; done
+    shown=$(date +%s.%N)
+    sleep 0.5
+    peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+    awk -v a="$start" -v b="$shown" -v p="$peak" 'BEGIN { printf "%.4f %d\n", b - a, p }'
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# Start-up and memory, each a ratio to the bare window measured in the same run.
+for program in "$nabrel" "$build/bench/bare_window"; do
+    for _ in 1 2 3 4 5 6 7; do startup "$program"; done >"/tmp/startup.$$.$(basename "$program")"
+done
+n_time=$(cut -d' ' -f1 "/tmp/startup.$$.nabrel" | median)
+b_time=$(cut -d' ' -f1 "/tmp/startup.$$.bare_window" | median)
+n_peak=$(cut -d' ' -f2 "/tmp/startup.$$.nabrel" | median)
+b_peak=$(cut -d' ' -f2 "/tmp/startup.$$.bare_window" | median)
+rm -f /tmp/startup.$$.*
+t_ratio=$(awk -v a="$n_time" -v b="$b_time" 'BEGIN { printf "%.3f", a / b }')
+m_ratio=$(awk -v a="$n_peak" -v b="$b_peak" 'BEGIN { printf "%.3f", a / b }')
+row "start-up to title screen (s), median of 7" "$n_time" "" ""
+row "start-up of the bare window (s)" "$b_time" "" ""
+row "start-up ratio" "$t_ratio" "<= 1.10" "$(verdict "$t_ratio" '<= 1.10')"
+row "peak memory at title screen (KiB)" "$n_peak" "" ""
+row "peak memory of the bare window (KiB)" "$b_peak" "" ""
+row "peak memory ratio" "$m_ratio" "<= 1.10" "$(verdict "$m_ratio" '<= 1.10')"
+
+# CPU while the game waits for the player.
+"$nabrel" >/dev/null 2>&1 &
+pid=$!
+title=$(xdotool search --sync --onlyvisible --pid "$pid" --name Nabrel | head -1)
+xdotool windowactivate --sync "$title" key Return
+sleep 1
+main=$(xdotool search --onlyvisible --pid "$pid" --name Nabrel | head -1)
+xdotool windowactivate --sync "$main" key alt+f
+sleep 0.3
+xdotool key s
+sleep 1
+idle=$(cpu_percent "$pid" 10)
+row "CPU waiting in the main window (% core, 10 s)" "$idle" "<= 0.5" "$(verdict "$idle" '<= 0.5')"
+xdotool key 1
+xdotool search --sync --onlyvisible --pid "$pid" --name 'コマンド' >/dev/null
+sleep 1
+pending=$(cpu_percent "$pid" 10)
+row "CPU with a choice pending (% core, 10 s)" "$pending" "<= 0.5" "$(verdict "$pending" '<= 0.5')"
+kill "$pid"
+wait "$pid" 2>/dev/null
+
+# The flashing game-over screen.
+while read -r name value; do
+    case $name in
+    game_over_changes_per_second)
+        row "game-over colour changes per second" "$value" "50 +/- 2 %" "$(verdict "$value" '>= 49 && v <= 51')" ;;
+    game_over_cpu_percent)
+        row "game-over screen CPU (% core)" "$value" "<= 3" "$(verdict "$value" '<= 3')" ;;
+    esac
+done < <("$build/bench/bench_game_over" 10 2>/dev/null)
+
+# Many games in one process, real windows (offscreen, so no window manager slows it).
+while read -r name value; do
+    case $name in
+    many_games_played | many_games_days | many_games_seconds) row "$name" "$value" "" "" ;;
+    many_games_peak_growth_kib)
+        row "peak memory growth over the games (KiB)" "$value" "<= 1024" "$(verdict "$value" '<= 1024')" ;;
+    esac
+done < <(QT_QPA_PLATFORM=offscreen "$build/bench/bench_many_games" "$games" 2>/dev/null)
+
+printf '| %-44s | %12s | %-16s | %-4s |\n' measure value goal
+printf '|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..46})" "$(printf -- '-%.0s' {1..14})" "$(printf -- '-%.0s' {1..18})" "------"
+printf '%s\n' "${rows[@]}"
