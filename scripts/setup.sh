@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs whatever Debian 12 packages the build and tests need, then
-# configures and builds the given preset (default: "default").
+# configures and builds each preset given (default: "default").
+# Usage: setup.sh [PRESET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-preset="${1:-default}"
+presets=("${@:-default}")
 
 packages=(
     g++ binutils cmake ninja-build pkg-config dpkg-dev
@@ -33,5 +34,7 @@ if ((${#missing[@]})); then
     fi
 fi
 
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+for preset in "${presets[@]}"; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+done

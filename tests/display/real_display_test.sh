@@ -65,15 +65,20 @@ click_at() {  # window, x, y in client coordinates
     sleep 0.15
 }
 
+runs=0
 launch() {
-    "$nabrel" >/dev/null 2>&1 &
+    runs=$((runs + 1))
+    "$nabrel" >/dev/null 2>"$shots/stderr.$runs.log" &
     pid=$!
     retry 100 has_window Nabrel 402 213
 }
 
+# Ends the run (if it has not ended by itself) and checks that the program
+# reported no sanitizer error on the way.
 stop() {
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
+    check "run $runs: no sanitizer report" bash -c "! grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' '$shots/stderr.$runs.log'"
 }
 
 TITLE='^～Nabrel～ Orlenby$'
