@@ -1,0 +1,162 @@
+#!/usr/bin/python3
+"""Reads the real game through AT-SPI, as a screen reader would, while
+xdotool plays it. Expects a display with a window manager and an AT-SPI bus.
+Usage: accessibility_test.py NABREL_EXECUTABLE"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+passed = failed = 0
+
+
+def check(what, ok):
+    global passed, failed
+    if ok:
+        passed += 1
+        print("ok  ", what)
+    else:
+        failed += 1
+        print("FAIL", what)
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+    time.sleep(0.3)
+
+
+def wait_for(find, timeout=10.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def app_of(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:
+            pass
+    return None
+
+
+def nodes(node):
+    """Every accessible below node, depth first."""
+    for child in node:
+        if child is None:
+            continue
+        yield child
+        yield from nodes(child)
+
+
+def windows(app):
+    return [w for w in app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)]
+
+
+def window_named(app, name, containing=None):
+    for window in windows(app):
+        if window.name == name and (containing is None or any(n.name == containing for n in nodes(window))):
+            return window
+    return None
+
+
+def readout(window):
+    """(role, name, description) of every control of a window."""
+    return [(n.getRoleName(), n.name, n.description) for n in nodes(window)]
+
+
+def activate(pid, title):
+    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", title],
+                         capture_output=True, text=True).stdout.split()
+    if ids:
+        subprocess.run(["xdotool", "windowactivate", "--sync", ids[-1]], check=False)
+        time.sleep(0.2)
+
+
+def main():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    game = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        run(game.pid)
+    finally:
+        game.kill()
+        game.wait()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+def run(pid):
+    app = wait_for(lambda: app_of(pid))
+    check("the program is on the accessibility bus", app is not None)
+    if app is None:
+        return
+    title_name = "～Nabrel～ Orlenby"
+
+    title = wait_for(lambda: window_named(app, title_name, "START!"))
+    check("title screen read", title is not None)
+    if title is None:
+        return
+    seen = readout(title)
+    for text in ("～Nabrel～", "Orlenby", "START!"):
+        check(f"title screen reads {text}", any(name == text for _, name, _ in seen))
+    check("title screen reads its credit", any(r == "label" and n.startswith("(C)") for r, n, _ in seen))
+
+    activate(pid, "Nabrel")
+    key("Return")
+    main = wait_for(lambda: window_named(app, title_name, "労働"))
+    check("main window read", main is not None)
+    if main is None:
+        return
+    activate(pid, "Nabrel")
+    key("alt+f")
+    key("s")
+    seen = readout(main)
+    captions = ["食事", "買物", "労働", "cc", "個", "円", "醤油", "カップ麺", "残り", "所持金", "娘", "母", "日目", "体力"]
+    for caption in captions:
+        check(f"main window reads {caption}", any(name == caption for _, name, _ in seen))
+    values = {"日目": "1", "母の体力": "100", "娘の体力": "50", "所持金": "100", "カップ麺": "2", "醤油": "1000"}
+    for description, value in values.items():
+        check(f"value box {description} reads {value}",
+              wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)], 3) is not None)
+    check("menu reads ファイル", any(name.startswith("ファイル") for _, name, _ in seen))
+
+    # Cup noodles with 100 yen: the warning box.
+    key("2")
+    dialog = wait_for(lambda: window_named(app, "コマンド"))
+    check("choice dialog read", dialog is not None)
+    if dialog:
+        seen = [n for _, n, _ in readout(dialog)]
+        for text in ("食料を選択して下さい。", "カップ麺", "醤油", "キャンセル"):
+            check(f"choice dialog reads {text}", text in seen)
+    key("Return")
+    box = wait_for(lambda: window_named(app, title_name, "お金が足りません"))
+    check("warning box reads お金が足りません", box is not None)
+    key("Return")
+
+    # Piecework: a day passes.
+    activate(pid, "Nabrel")
+    key("1")
+    wait_for(lambda: window_named(app, "コマンド"))
+    key("Return")
+    after = {"日目": "2", "所持金": "300", "カップ麺": "2", "醤油": "1000"}
+    for description, value in after.items():
+        check(f"after a day {description} reads {value}",
+              wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)], 3) is not None)
+
+    activate(pid, "Nabrel")
+    key("alt+f")
+    key("x")
+    box = wait_for(lambda: window_named(app, title_name, "終了しますか？"))
+    check("quit box reads 終了しますか？", box is not None)
+    key("Escape")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
