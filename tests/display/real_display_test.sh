@@ -4,6 +4,7 @@
 # confirmation. Run it under with_display.sh.
 # Usage: real_display_test.sh NABREL_EXECUTABLE SCREENSHOT_DIR
 set -uo pipefail
+source "$(dirname "$0")/x_helpers.sh"
 nabrel=$1
 shots=$2
 mkdir -p "$shots"
@@ -23,42 +24,7 @@ check() {
     fi
 }
 
-# Repeats a command until it succeeds, for at most $1 tenths of a second.
-retry() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# "x y width height" of a window's client area on the screen.
-client_geometry() {
-    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print x, y, w, h}'
-}
-
-# Visible windows of this process whose title matches $1 and whose client is $2 x $3.
-windows_sized() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null); do
-        read -r _ _ w h <<<"$(client_geometry "$id")"
-        [ "$w" = "$2" ] && [ "$h" = "$3" ] && echo "$id"
-    done
-}
-
-has_window() { [ -n "$(windows_sized "$@")" ]; }
-no_window() { [ -z "$(windows_sized "$@")" ]; }
-process_gone() { ! kill -0 "$pid" 2>/dev/null; }
-
 shot() { import -window root "$shots/$1.png"; }
-
-key() {
-    xdotool key --clearmodifiers "$@"
-    sleep 0.15
-}
 
 click_at() {  # window, x, y in client coordinates
     xdotool mousemove --window "$1" "$2" "$3" click 1
@@ -81,35 +47,7 @@ stop() {
     check "run $runs: no sanitizer report" bash -c "! grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' '$shots/stderr.$runs.log'"
 }
 
-TITLE='^～Nabrel～ Orlenby$'
 main_height=""
-
-main_window() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$pid" --name Nabrel 2>/dev/null); do
-        read -r _ _ w h <<<"$(client_geometry "$id")"
-        [ "$w" = 312 ] && [ "$h" -gt 213 ] && echo "$id" && return 0
-    done
-    return 1
-}
-
-dialog_open() { has_window 'コマンド' 270 94; }
-game_over_open() { [ "$(windows_sized Nabrel 402 213 | wc -l)" -ge 1 ]; }
-
-# Plays whole days with the given keys until the game-over screen opens (at most 60 days).
-play_until_game_over() {
-    local day
-    for day in $(seq 60); do
-        main=$(main_window) || return 1
-        xdotool windowactivate --sync "$main" 2>/dev/null
-        key 1
-        retry 30 dialog_open || return 1
-        key "$@"
-        sleep 0.2
-        game_over_open && return 0
-    done
-    return 1
-}
 
 echo "# title screen closed through its frame"
 check "title screen opens" launch

@@ -27,6 +27,9 @@ if [ -z "$display" ]; then
     exit 1
 fi
 export DISPLAY=":$display"
+# A session's private runtime folder, as a desktop login provides one.
+export XDG_RUNTIME_DIR="$workdir/runtime"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
