@@ -80,6 +80,26 @@ def activate(pid, title):
         time.sleep(0.2)
 
 
+def play_one_game(pid, app, title_name, day_keys):
+    """Starts a game, plays days with the keys day_keys(day) gives until the
+    game-over screen opens, dismisses it and returns the ending it read."""
+    activate(pid, "Nabrel")
+    key("alt+f")
+    key("s")
+    for day in range(80):
+        for pressed in day_keys(day):
+            key(pressed)
+            time.sleep(0.1)
+        screen = wait_for(lambda: window_named(app, title_name, "GAME OVER"), 0.5)
+        if screen:
+            ending = [n for _, n, _ in readout(screen) if n not in ("GAME OVER", "Try Again!", "OK", "")]
+            ok = next(n for n in nodes(screen) if n.name == "OK")
+            ok.queryAction().doAction(0)  # pressed as a screen reader user would
+            wait_for(lambda: window_named(app, title_name, "GAME OVER") is None, 3)
+            return ending[0] if ending else "(none)"
+    return "(no ending after 80 days)"
+
+
 def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     game = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -156,6 +176,26 @@ def run(pid):
     box = wait_for(lambda: window_named(app, title_name, "終了しますか？"))
     check("quit box reads 終了しますか？", box is not None)
     key("Escape")
+
+    # Whole games to each ending, read from the game-over screen. The draws are
+    # the game's own, so a strategy that only makes its ending very likely gets
+    # up to three games to show it.
+    piecework = ["1", "Return"]
+    escort = ["1", "Tab", "Return"]
+    soy_for_mother = ["3", "Tab", "Return", "Return"]
+    buy_soy = ["2", "Tab", "Return"]
+    freeze_cycle = [soy_for_mother] * 10 + [piecework, buy_soy]
+    strategies = {
+        "母親餓死!!": lambda day: piecework,
+        "母親逮捕!!": lambda day: escort,
+        # Only the mother eats; work and shopping keep the soy sauce coming.
+        "娘凍死!!": lambda day: freeze_cycle[day % len(freeze_cycle)],
+    }
+    for expected, day_keys in strategies.items():
+        endings = []
+        while len(endings) < 3 and expected not in endings:
+            endings.append(play_one_game(pid, app, title_name, day_keys))
+        check(f"a game ends with {expected} (endings seen: {', '.join(endings)})", expected in endings)
 
 
 if __name__ == "__main__":
