@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frmDialog.h"
+#include "window_queries.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -9,14 +10,9 @@
 
 #include <functional>
 
-// The choice dialogs open on screen now (closed ones may await deletion).
 inline QList<frmDialog*> OpenChoiceDialogs()
 {
-    QList<frmDialog*> open;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<frmDialog*>(window); dialog && dialog->isVisible())
-            open << dialog;
-    return open;
+    return VisibleWindows<frmDialog>();
 }
 
 // Runs answer on the dialog once ShowChoiceDialog is waiting for it. A dialog

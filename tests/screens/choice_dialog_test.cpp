@@ -29,10 +29,16 @@ struct FixedRandom final : household::RandomSource {
     float Next() override { return 0.0f; }
 };
 
-void DeleteClosedDialogs()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+// A running game whose actions ask through the real choice dialog.
+struct GameWithRealDialog {
+    FixedRandom random;
+    DialogChoicePrompt prompt;
+    NoWarnings warnings;
+    NoScreens screens;
+    household::HouseholdGame game{random, prompt, warnings, screens};
+
+    GameWithRealDialog() { game.Start(); }
+};
 
 }  // namespace
 
@@ -43,7 +49,7 @@ private slots:
     void initTestCase() { runtime::InstallFontSubstitutions(); }
     void cleanup()
     {
-        DeleteClosedDialogs();
+        FlushDeletes();
         QVERIFY(OpenChoiceDialogs().isEmpty());
     }
 
@@ -134,7 +140,7 @@ private slots:
             dialog->btnButton(0)->click();
         });
         QCOMPARE(ShowChoiceDialog("食べ物を選択して下さい。", "カップ麺", "醤油"), 1);
-        DeleteClosedDialogs();
+        FlushDeletes();
         QVERIFY2(!first, "an answered dialog is destroyed");
 
         WhenChoiceDialogOpens([](frmDialog* dialog) {
@@ -160,12 +166,8 @@ private slots:
 
     void aSecondActionWhilePendingOpensNothing()
     {
-        FixedRandom random;
-        DialogChoicePrompt prompt;
-        NoWarnings warnings;
-        NoScreens screens;
-        household::HouseholdGame game(random, prompt, warnings, screens);
-        game.Start();
+        GameWithRealDialog playing;
+        household::HouseholdGame& game = playing.game;
 
         WhenChoiceDialogOpens([&game](frmDialog* dialog) {
             game.Shopping();
@@ -181,12 +183,8 @@ private slots:
 
     void startWhilePendingCancelsTheChoice()
     {
-        FixedRandom random;
-        DialogChoicePrompt prompt;
-        NoWarnings warnings;
-        NoScreens screens;
-        household::HouseholdGame game(random, prompt, warnings, screens);
-        game.Start();
+        GameWithRealDialog playing;
+        household::HouseholdGame& game = playing.game;
 
         WhenChoiceDialogOpens([&game](frmDialog*) { game.Start(); });
         game.Work();

@@ -24,11 +24,6 @@ QColor Background(frmGameOver& screen)
     return screen.grab(QRect(1, 1, 1, 1)).toImage().pixelColor(0, 0);
 }
 
-void FlushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // One tick of the screen's timer, delivered now rather than in 20 ms.
 void Tick(frmGameOver& screen)
 {

@@ -42,15 +42,7 @@ QList<bool> ButtonsEnabled(const frmMain& window)
 
 QMenu* OpenMenu()
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* menu = qobject_cast<QMenu*>(window); menu && menu->isVisible())
-            return menu;
-    return nullptr;
-}
-
-void FlushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return VisibleWindows<QMenu>().value(0);
 }
 
 const QStringList kStartStatus = {"1", "2", "1000", "100", "100", "50"};

@@ -11,6 +11,7 @@
 #include "frmOpening.h"
 #include "mersenne_random.h"
 #include "message_box.h"
+#include "window_queries.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,16 +37,6 @@ public:
 private:
     runtime::MersenneRandom inner_;
 };
-
-template <typename T>
-QList<T*> Visible()
-{
-    QList<T*> found;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* typed = qobject_cast<T*>(window); typed && typed->isVisible())
-            found << typed;
-    return found;
-}
 
 class Monkey {
 public:
@@ -91,10 +82,10 @@ private:
 
     void SendOne()
     {
-        if (Visible<frmMain>().isEmpty() && Visible<frmOpening>().isEmpty())
+        if (VisibleWindows<frmMain>().isEmpty() && VisibleWindows<frmOpening>().isEmpty())
             (new frmOpening)->show();
 
-        if (QMenu* menu = Visible<QMenu>().value(0)) {  // a menu is open: pick from it or leave it
+        if (QMenu* menu = VisibleWindows<QMenu>().value(0)) {  // a menu is open: pick from it or leave it
             const Qt::Key keys[] = {Qt::Key_S, Qt::Key_X, Qt::Key_Escape, Qt::Key_Down, Qt::Key_Return};
             QTest::keyClick(menu, keys[Pick(5)]);
             return;
@@ -115,7 +106,7 @@ private:
             break;
         }
         case 3:
-            if (auto* main = Visible<frmMain>().value(0))
+            if (auto* main = VisibleWindows<frmMain>().value(0))
                 QTest::keyClick(main, Qt::Key_F, Qt::AltModifier);
             break;
         case 4:
@@ -127,7 +118,7 @@ private:
             break;
         }
         case 7:
-            if (auto* main = Visible<frmMain>().value(0))
+            if (auto* main = VisibleWindows<frmMain>().value(0))
                 main->findChild<QAction*>("mnuStart")->trigger();
             break;
         case 8:
@@ -148,7 +139,7 @@ private:
 
     void CheckInvariants()
     {
-        for (frmMain* main : Visible<frmMain>()) {
+        for (frmMain* main : VisibleWindows<frmMain>()) {
             const household::HouseholdState& s = main->game().state();
             if (s.Money < -1)
                 Fail("Money below -1");
@@ -157,18 +148,18 @@ private:
             if (s.CupMen < 0)
                 Fail("CupMen below 0");
         }
-        if (Visible<frmDialog>().size() > 1)
+        if (VisibleWindows<frmDialog>().size() > 1)
             Fail("more than one choice dialog open");
-        if (Visible<frmMain>().size() > 1)
+        if (VisibleWindows<frmMain>().size() > 1)
             Fail("more than one main window open");
     }
 
     // Proof that the stream reached the places that matter.
     void CountWhatIsOpen()
     {
-        withDialog_ += !Visible<frmDialog>().isEmpty();
-        withGameOver_ += !Visible<frmGameOver>().isEmpty();
-        for (frmMain* main : Visible<frmMain>())
+        withDialog_ += !VisibleWindows<frmDialog>().isEmpty();
+        withGameOver_ += !VisibleWindows<frmGameOver>().isEmpty();
+        for (frmMain* main : VisibleWindows<frmMain>())
             if (main != lastMain_) {
                 lastMain_ = main;
                 ++mainWindows_;
@@ -224,7 +215,7 @@ int main(int argc, char* argv[])
     Monkey monkey(seed, events);
     monkey.Start();
     app.exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FlushDeletes();
     runtime::SetMessageBoxResponder({});
     runtime::ReplaceSharedRandom(nullptr);
     monkey.PrintCoverage();

@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
     });
 
     const int code = app.exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FlushDeletes();
     const bool ok = code == 0 && dialogSeen && gameOverShown && !window && !leftOver && OpenChoiceDialogs().isEmpty() &&
                     boxes.texts == QStringList{QStringLiteral("終了しますか？")};
     std::printf("%s: exec %d, dialog seen %d, game over shown %d, main window %s, game-over screen %s\n",

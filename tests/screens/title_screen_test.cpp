@@ -2,6 +2,7 @@
 #include "frmMain.h"
 #include "frmOpening.h"
 #include "scripted_message_boxes.h"
+#include "window_queries.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -12,16 +13,7 @@ namespace {
 
 QList<frmMain*> MainWindows()
 {
-    QList<frmMain*> found;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<frmMain*>(window); main && main->isVisible())
-            found << main;
-    return found;
-}
-
-void FlushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return VisibleWindows<frmMain>();
 }
 
 }  // namespace

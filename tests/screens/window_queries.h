@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QApplication>
+#include <QList>
+#include <QWidget>
+
+// The windows of type T that are on screen now (closed ones may still await deletion).
+template <typename T>
+QList<T*> VisibleWindows()
+{
+    QList<T*> found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* typed = qobject_cast<T*>(window); typed && typed->isVisible())
+            found << typed;
+    return found;
+}
+
+// Destroys the windows that closed themselves (deleteLater) since the last call.
+inline void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
