@@ -140,6 +140,21 @@ private slots:
         QVERIFY(!screen);
     }
 
+    // The labels cache their rendered text; a new result must still show.
+    void aReplacedTitleIsRepainted()
+    {
+        random.afterScript = 0.0f;
+        QPointer<frmGameOver> screen = new frmGameOver(random);
+        screen->lblTitle()->setText("娘凍死!!");
+        screen->show();
+        const QImage first = screen->lblTitle()->grab().toImage();
+        screen->lblTitle()->setText("母親逮捕!!");
+        const QImage second = screen->lblTitle()->grab().toImage();
+        QVERIFY(first != second);
+        screen->lblTitle()->setText("娘凍死!!");
+        QCOMPARE(screen->lblTitle()->grab().toImage(), first);
+    }
+
     void enterPressesOk()
     {
         random.afterScript = 0.0f;
