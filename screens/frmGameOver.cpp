@@ -1,6 +1,7 @@
 #include "frmGameOver.h"
 
 #include "rounding.h"
+#include "design_fonts.h"
 #include "ui_frmGameOver.h"
 #include "window_helpers.h"
 
@@ -15,6 +16,7 @@ frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
       ui_(std::make_unique<Ui::frmGameOver>()), random_(random), tmrTimer1_(new QTimer(this))
 {
     ui_->setupUi(this);
+    runtime::ApplyExactPointSizes(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
     backColor_ = palette().color(QPalette::Window);

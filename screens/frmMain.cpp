@@ -2,6 +2,7 @@
 
 #include "frmGameOver.h"
 #include "message_box.h"
+#include "design_fonts.h"
 #include "ui_frmMain.h"
 #include "window_helpers.h"
 
@@ -15,6 +16,7 @@ frmMain::frmMain(household::RandomSource& random, QWidget* parent)
       ui_(std::make_unique<Ui::frmMain>()), random_(random), game_(random, prompt_, warnings_, *this)
 {
     ui_->setupUi(this);
+    runtime::ApplyExactPointSizes(this);
     setAttribute(Qt::WA_DeleteOnClose);
     for (QLabel* box : {ui_->lblDay, ui_->lblHahaHP, ui_->lblMusumeHP, ui_->lblMoneyValue, ui_->lblCupMenValue,
                         ui_->lblShoyuValue})

@@ -1,6 +1,7 @@
 #include "frmOpening.h"
 
 #include "frmMain.h"
+#include "design_fonts.h"
 #include "ui_frmOpening.h"
 
 frmOpening::frmOpening(QWidget* parent)
@@ -9,6 +10,7 @@ frmOpening::frmOpening(QWidget* parent)
       ui_(std::make_unique<Ui::frmOpening>())
 {
     ui_->setupUi(this);
+    runtime::ApplyExactPointSizes(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
     ui_->cmdStartButton->setFocus();
