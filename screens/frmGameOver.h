@@ -28,8 +28,6 @@ public:
     QLabel* lblTitle() const;
     QPushButton* cmdOKButton() const;
     QTimer* tmrTimer1() const { return tmrTimer1_; }
-    // The window's background: the button face until the first tick.
-    QColor BackColor() const { return backColor_; }
 
     // The colour of one draw: round(r * 2^24), ties to even, red in the low byte.
     static std::uint32_t ColorValueOf(float r);
@@ -46,5 +44,5 @@ private:
     std::unique_ptr<Ui::frmGameOver> ui_;
     household::RandomSource& random_;
     QTimer* tmrTimer1_;
-    QColor backColor_;
+    QColor backColor_;  // the button face until the first tick
 };

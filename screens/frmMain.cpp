@@ -1,8 +1,8 @@
 #include "frmMain.h"
 
+#include "design_fonts.h"
 #include "frmGameOver.h"
 #include "message_box.h"
-#include "design_fonts.h"
 #include "ui_frmMain.h"
 #include "window_helpers.h"
 
