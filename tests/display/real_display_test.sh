@@ -54,6 +54,7 @@ check "title screen opens" launch
 title=$(windows_sized Nabrel 402 213)
 check "title is the only window" [ "$(xdotool search --onlyvisible --pid "$pid" --name . | wc -l)" = 1 ]
 check "title caption" bash -c "xdotool getwindowname $title | grep -qx '～Nabrel～ Orlenby'"
+check "title screen has no taskbar entry" transient_dialog "$title"
 shot title
 xdotool windowactivate --sync "$title"
 key alt+F4
@@ -70,6 +71,7 @@ check "and the title screen is gone" retry 30 no_window Nabrel 402 213
 main=$(main_window)
 read -r _ _ _ main_height <<<"$(client_geometry "$main")"
 check "main window caption" bash -c "xdotool getwindowname $main | grep -qx '～Nabrel～ Orlenby'"
+check "main window has a taskbar entry" normal_window "$main"
 xdotool windowactivate --sync "$main"
 key alt+f
 key s
@@ -78,12 +80,14 @@ key 1
 check "key 1 opens the choice dialog" retry 30 dialog_open
 dialog=$(windows_sized 'コマンド' 270 94)
 check "dialog client at (184, 250), 270 x 94" [ "$(client_geometry "$dialog")" = "184 250 270 94" ]
+check "dialog has no taskbar entry" transient_dialog "$dialog"
 shot dialog
 key Escape
 check "Esc closes it" retry 30 no_window 'コマンド' 270 94
 check "piecework every day ends the game" play_until_game_over Return
 shot game_over
 gameover=$(windows_sized Nabrel 402 213)
+check "game-over screen has no taskbar entry" transient_dialog "$gameover"
 xdotool windowactivate --sync "$gameover"
 key Return
 check "Enter presses OK on the game-over screen" retry 30 no_window Nabrel 402 213

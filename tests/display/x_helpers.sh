@@ -64,3 +64,10 @@ play_until_game_over() {
     return 1
 }
 
+
+# A transient dialog window: window managers and taskbars give it no taskbar entry.
+transient_dialog() {
+    xprop -id "$1" WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE | grep -q 'WM_TRANSIENT_FOR(WINDOW)' &&
+        xprop -id "$1" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG
+}
+normal_window() { ! transient_dialog "$1"; }
