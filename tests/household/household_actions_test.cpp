@@ -38,6 +38,12 @@ struct ActionCase {
     std::size_t dialogs;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ActionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // {HahaHP, MusumeHP, CupMen, Shoyu, Money, TurnEnded}
 constexpr HouseholdState kStart{100, 50, 2, 1000, 100, kFalse};
 constexpr HouseholdState S(std::int16_t haha, std::int16_t musume, std::int16_t cup, std::int16_t shoyu,

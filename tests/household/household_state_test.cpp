@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 
 namespace household {
@@ -31,6 +33,12 @@ struct DisplayCase {
     std::int32_t value;
     const char* text;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const DisplayCase& c, std::ostream* os)
+{
+    *os << c.value;
+}
 
 class DisplayTextTest : public ::testing::TestWithParam<DisplayCase> {};
 

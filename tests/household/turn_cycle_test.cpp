@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <set>
 
@@ -76,6 +78,12 @@ struct DeclineCase {
     std::int16_t hahaAfter, musumeAfter;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const DeclineCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class DeclineTest : public TurnCycleTest, public ::testing::WithParamInterface<DeclineCase> {};
 
 TEST_P(DeclineTest, RoundsToNearestWithTiesToEven)
@@ -128,6 +136,12 @@ struct EndingCase {
     std::int32_t money;
     const char* result;  // nullptr: the day is survived
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const EndingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class EndingTest : public TurnCycleTest, public ::testing::WithParamInterface<EndingCase> {};
 
