@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb openbox xdotool x11-utils imagemagick
-    dbus at-spi2-core python3-pyatspi strace
+    dbus at-spi2-core python3-pyatspi strace procps
 )
 missing=()
 for package in "${packages[@]}"; do
