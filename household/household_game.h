@@ -22,7 +22,6 @@ public:
     void Close();
 
     const HouseholdState& state() const { return state_; }
-    HouseholdState& state() { return state_; }
     const TurnCycle& turnCycle() const { return turnCycle_; }
     bool actionPending() const { return actionPending_; }
 

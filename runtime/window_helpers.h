@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <qnamespace.h>
 
 #include <cstdint>
 
@@ -15,6 +16,13 @@ constexpr int TwipsToPixels(int twips)
 {
     return twips / 15;
 }
+
+// Fixed frames of the designs: caption, window menu and close box, and no
+// maximize or minimize button.
+inline constexpr Qt::WindowFlags kFixedSingleFrame =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags kFixedDialogFrame =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 // Design colours are 24-bit with red in the low byte and blue in the high byte.
 QColor ColorFromDesignValue(std::uint32_t value);

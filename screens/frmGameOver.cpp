@@ -11,8 +11,7 @@
 #include <QTimer>
 
 frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, runtime::kFixedDialogFrame),
       ui_(std::make_unique<Ui::frmGameOver>()), random_(random), tmrTimer1_(new QTimer(this))
 {
     ui_->setupUi(this);

@@ -11,8 +11,7 @@
 #include <QKeyEvent>
 
 frmMain::frmMain(household::RandomSource& random, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, runtime::kFixedSingleFrame),
       ui_(std::make_unique<Ui::frmMain>()), random_(random), game_(random, prompt_, warnings_, *this)
 {
     ui_->setupUi(this);

@@ -1,12 +1,12 @@
 #include "frmOpening.h"
 
-#include "frmMain.h"
 #include "design_fonts.h"
+#include "frmMain.h"
 #include "ui_frmOpening.h"
+#include "window_helpers.h"
 
 frmOpening::frmOpening(QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, runtime::kFixedDialogFrame),
       ui_(std::make_unique<Ui::frmOpening>())
 {
     ui_->setupUi(this);
