@@ -1,5 +1,6 @@
 #include "font_substitution.h"
 #include "frmOpening.h"
+#include "lost_window_watcher.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("nabrel"));
     QApplication::setApplicationVersion(QStringLiteral(NABREL_VERSION));
     runtime::InstallFontSubstitutions();
+    runtime::WatchForLostWindows();
 
     auto* opening = new frmOpening;
     opening->show();

@@ -15,6 +15,8 @@ public:
                                           const std::string& option2) = 0;
     // Ends a pending ShowChoiceDialog as if Cancel had been pressed; no-op when none is pending.
     virtual void CancelPending() = 0;
+    // Brings the pending dialog to the player's attention (front, focus); no-op when none is pending.
+    virtual void RaisePending() = 0;
 };
 
 }  // namespace household

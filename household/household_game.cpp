@@ -24,8 +24,10 @@ void HouseholdGame::Close()
 
 void HouseholdGame::RunAction(void (HouseholdActions::*action)())
 {
-    if (actionPending_)
+    if (actionPending_) {
+        prompt_.RaisePending();
         return;
+    }
     actionPending_ = true;
     (actions_.*action)();
     actionPending_ = false;

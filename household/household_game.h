@@ -8,7 +8,7 @@ namespace household {
 
 // What the main window drives: the household record, the turn cycle and the
 // actions, with the rules for how they may overlap. Only one action runs at a
-// time: a second one while a choice is pending does nothing.
+// time: a second one while a choice is pending only raises the pending dialog.
 class HouseholdGame {
 public:
     HouseholdGame(RandomSource& random, ChoicePrompt& prompt, WarningBox& warnings, TurnScreens& screens);

@@ -16,9 +16,10 @@ QPointer<frmDialog> pendingDialog;
 
 }  // namespace
 
-std::int16_t ShowChoiceDialog(const QString& prompt, const QString& option1, const QString& option2)
+std::int16_t ShowChoiceDialog(const QString& prompt, const QString& option1, const QString& option2,
+                              QWidget* owner)
 {
-    auto* dialog = new frmDialog;
+    auto* dialog = new frmDialog(owner);
     dialog->lblLabel()->setText(prompt);
     dialog->btnButton(0)->setText(option1);
     dialog->btnButton(1)->setText(option2);
@@ -46,4 +47,12 @@ void CancelChoiceDialog()
 {
     if (pendingDialog)
         pendingDialog->reject();
+}
+
+void RaiseChoiceDialog()
+{
+    if (!pendingDialog)
+        return;
+    pendingDialog->raise();
+    pendingDialog->activateWindow();
 }

@@ -6,10 +6,15 @@ std::int16_t DialogChoicePrompt::ShowChoiceDialog(const std::string& prompt, con
                                                   const std::string& option2)
 {
     return ::ShowChoiceDialog(QString::fromStdString(prompt), QString::fromStdString(option1),
-                              QString::fromStdString(option2));
+                              QString::fromStdString(option2), owner_);
 }
 
 void DialogChoicePrompt::CancelPending()
 {
     CancelChoiceDialog();
+}
+
+void DialogChoicePrompt::RaisePending()
+{
+    RaiseChoiceDialog();
 }

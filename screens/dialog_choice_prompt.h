@@ -2,10 +2,18 @@
 
 #include "choice_prompt.h"
 
-// The actions' questions, asked through the real choice dialog.
+class QWidget;
+
+// The actions' questions, asked through the real choice dialog, owned by owner.
 class DialogChoicePrompt final : public household::ChoicePrompt {
 public:
+    explicit DialogChoicePrompt(QWidget* owner = nullptr) : owner_(owner) {}
+
     std::int16_t ShowChoiceDialog(const std::string& prompt, const std::string& option1,
                                   const std::string& option2) override;
     void CancelPending() override;
+    void RaisePending() override;
+
+private:
+    QWidget* owner_;
 };

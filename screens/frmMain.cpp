@@ -2,6 +2,7 @@
 
 #include "design_fonts.h"
 #include "frmGameOver.h"
+#include "lost_window_watcher.h"
 #include "message_box.h"
 #include "ui_frmMain.h"
 #include "window_helpers.h"
@@ -9,10 +10,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 
 frmMain::frmMain(household::RandomSource& random, QWidget* parent)
     : QMainWindow(parent, runtime::kFixedSingleFrame),
-      ui_(std::make_unique<Ui::frmMain>()), random_(random), game_(random, prompt_, warnings_, *this)
+      ui_(std::make_unique<Ui::frmMain>()), random_(random), prompt_(this), game_(random, prompt_, warnings_, *this)
 {
     ui_->setupUi(this);
     runtime::ApplyExactPointSizes(this);
@@ -68,7 +70,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     // A key goes first to the focused control (the window itself when none has
     // the focus) and then on to its parents: act on the first delivery only.
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
         QWidget* firstReceiver = focusWidget() ? focusWidget() : this;
         if (watched == firstReceiver)
             Form_KeyPress(static_cast<QKeyEvent*>(event)->text());
@@ -94,16 +97,42 @@ void frmMain::mnuStart_Click()
 
 void frmMain::mnuEnd_Click()
 {
+    // Asked here, outside any close: a close request that came in while the
+    // question was open would otherwise be taken as done by the toolkit.
+    if (askingToQuit_ || !ConfirmQuit())
+        return;
+    quitConfirmed_ = true;
     close();
+}
+
+bool frmMain::ConfirmQuit()
+{
+    askingToQuit_ = true;
+    const bool yes = runtime::ShowMessageBox(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo,
+                                             this) == runtime::MessageBoxAnswer::Yes;
+    askingToQuit_ = false;
+    return yes;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (!quitConfirmed_ &&
-        runtime::ShowMessageBox(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this) !=
-            runtime::MessageBoxAnswer::Yes) {
+    if (askingToQuit_) {
+        // The open question stays in charge: closing again asks nothing new.
+        // A window destroyed meanwhile leaves nothing to keep: that answers Yes.
         event->ignore();
+        if (auto* box = findChild<QMessageBox*>(); box && runtime::WindowLost(this))
+            box->done(QMessageBox::Yes);
         return;
+    }
+    // A window destroyed from outside has nothing left to ask on.
+    if (!quitConfirmed_ && !runtime::WindowLost(this)) {
+        event->ignore();
+        // The frame's close asks End's question, from the event loop.
+        if (event->spontaneous())
+            QMetaObject::invokeMethod(this, &frmMain::mnuEnd_Click, Qt::QueuedConnection);
+        if (event->spontaneous() || !ConfirmQuit())
+            return;
+        event->accept();
     }
     quitConfirmed_ = true;
     // The game, a pending choice and the game-over screen all end with the window.

@@ -43,6 +43,7 @@ private:
     void mnuStart_Click();
     void mnuEnd_Click();
     void Form_KeyPress(const QString& typed);
+    bool ConfirmQuit();
 
     void SetActionButtonEnabled(household::ActionButton button, bool enabled) override;
     void SetStatusCaption(household::StatusLabel label, const std::string& text) override;
@@ -56,4 +57,5 @@ private:
     household::HouseholdGame game_;
     QPointer<frmGameOver> gameOver_;
     bool quitConfirmed_ = false;
+    bool askingToQuit_ = false;
 };

@@ -10,7 +10,7 @@ packages=(
     g++ binutils cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
-    xvfb openbox xdotool x11-utils imagemagick
+    xvfb openbox xdotool wmctrl x11-utils imagemagick
     dbus at-spi2-core python3-pyatspi strace procps
 )
 missing=()

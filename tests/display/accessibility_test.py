@@ -24,17 +24,35 @@ def check(what, ok):
 
 def key(*keys):
     subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
-    time.sleep(0.3)
 
 
-def wait_for(find, timeout=10.0):
+def wait_for(find, timeout=30.0):
+    """Polls find() until it returns something true, for at most timeout seconds."""
     end = time.time() + timeout
     while time.time() < end:
         found = find()
         if found:
             return found
-        time.sleep(0.1)
+        time.sleep(0.05)
     return None
+
+
+def active_window():
+    """(id, caption) of the window with the input focus."""
+    wid = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+    name = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True).stdout.strip() if wid else ""
+    return wid, name
+
+
+def press(pressed, then=None):
+    """Presses a key; then="dialog" waits until a new choice dialog has the
+    focus, then="done" until the window that had it has lost it."""
+    before = active_window()[0]
+    key(pressed)
+    if then == "dialog":
+        wait_for(lambda: (lambda w: w[1] == "コマンド" and w[0] != before)(active_window()))
+    elif then == "done":
+        wait_for(lambda: active_window()[0] != before)
 
 
 def app_of(pid):
@@ -77,20 +95,18 @@ def activate(pid, title):
                          capture_output=True, text=True).stdout.split()
     if ids:
         subprocess.run(["xdotool", "windowactivate", "--sync", ids[-1]], check=False)
-        time.sleep(0.2)
 
 
 def play_one_game(pid, app, title_name, day_keys):
     """Starts a game, plays days with the keys day_keys(day) gives until the
     game-over screen opens, dismisses it and returns the ending it read."""
     activate(pid, "Nabrel")
-    key("alt+f")
-    key("s")
+    key("alt+f", "s")
     for day in range(80):
-        for pressed in day_keys(day):
-            key(pressed)
-            time.sleep(0.1)
-        screen = wait_for(lambda: window_named(app, title_name, "GAME OVER"), 0.5)
+        for pressed, then in day_keys(day):
+            press(pressed, then)
+        # The screen opens as the day's dialog closes: a short look, as a day later is no harm.
+        screen = wait_for(lambda: window_named(app, title_name, "GAME OVER"), 0.3)
         if screen:
             ending = [n for _, n, _ in readout(screen) if n not in ("GAME OVER", "Try Again!", "OK", "")]
             ok = next(n for n in nodes(screen) if n.name == "OK")
@@ -135,8 +151,7 @@ def run(pid):
     if main is None:
         return
     activate(pid, "Nabrel")
-    key("alt+f")
-    key("s")
+    key("alt+f", "s")
     seen = readout(main)
     captions = ["食事", "買物", "労働", "cc", "個", "円", "醤油", "カップ麺", "残り", "所持金", "娘", "母", "日目", "体力"]
     for caption in captions:
@@ -148,42 +163,40 @@ def run(pid):
     check("menu reads ファイル", any(name.startswith("ファイル") for _, name, _ in seen))
 
     # Cup noodles with 100 yen: the warning box.
-    key("2")
+    press("2", "dialog")
     dialog = wait_for(lambda: window_named(app, "コマンド"))
     check("choice dialog read", dialog is not None)
     if dialog:
         seen = [n for _, n, _ in readout(dialog)]
         for text in ("食料を選択して下さい。", "カップ麺", "醤油", "キャンセル"):
             check(f"choice dialog reads {text}", text in seen)
-    key("Return")
+    press("Return", "done")
     box = wait_for(lambda: window_named(app, title_name, "お金が足りません"))
     check("warning box reads お金が足りません", box is not None)
-    key("Return")
+    press("Return", "done")
 
     # Piecework: a day passes.
     activate(pid, "Nabrel")
-    key("1")
-    wait_for(lambda: window_named(app, "コマンド"))
-    key("Return")
+    press("1", "dialog")
+    press("Return", "done")
     after = {"日目": "2", "所持金": "300", "カップ麺": "2", "醤油": "1000"}
     for description, value in after.items():
         check(f"after a day {description} reads {value}",
               wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)], 3) is not None)
 
     activate(pid, "Nabrel")
-    key("alt+f")
-    key("x")
+    key("alt+f", "x")
     box = wait_for(lambda: window_named(app, title_name, "終了しますか？"))
     check("quit box reads 終了しますか？", box is not None)
-    key("Escape")
+    press("Escape", "done")
 
     # Whole games to each ending, read from the game-over screen. The draws are
     # the game's own, so a strategy that only makes its ending very likely gets
     # up to three games to show it.
-    piecework = ["1", "Return"]
-    escort = ["1", "Tab", "Return"]
-    soy_for_mother = ["3", "Tab", "Return", "Return"]
-    buy_soy = ["2", "Tab", "Return"]
+    piecework = [("1", "dialog"), ("Return", "done")]
+    escort = [("1", "dialog"), ("Tab", None), ("Return", "done")]
+    soy_for_mother = [("3", "dialog"), ("Tab", None), ("Return", "dialog"), ("Return", "done")]
+    buy_soy = [("2", "dialog"), ("Tab", None), ("Return", "done")]
     freeze_cycle = [soy_for_mother] * 10 + [piecework, buy_soy]
     strategies = {
         "母親餓死!!": lambda day: piecework,

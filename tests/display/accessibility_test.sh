@@ -7,7 +7,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 exec dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     launcher=$!
-    sleep 0.5
+    for _ in $(seq 600); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+        sleep 0.05
+    done
     /usr/bin/python3 "$0" "$1"
     code=$?
     kill $launcher 2>/dev/null

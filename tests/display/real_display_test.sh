@@ -28,7 +28,21 @@ shot() { import -window root "$shots/$1.png"; }
 
 click_at() {  # window, x, y in client coordinates
     xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.15
+}
+
+windows_of_game() { xdotool search --onlyvisible --pid "$pid" --name . 2>/dev/null | wc -l; }
+window_count_is() { [ "$(windows_of_game)" = "$1" ]; }
+running() { kill -0 "$pid" 2>/dev/null; }
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+# From the title screen to a new game in the main window.
+start_game() {
+    xdotool windowactivate --sync "$(windows_sized Nabrel 402 213)"
+    key Return
+    wait_for main_window >/dev/null || return 1
+    main=$(main_window)
+    xdotool windowactivate --sync "$main"
+    key alt+f s
 }
 
 runs=0
@@ -36,7 +50,7 @@ launch() {
     runs=$((runs + 1))
     "$nabrel" >/dev/null 2>"$shots/stderr.$runs.log" &
     pid=$!
-    retry 100 has_window Nabrel 402 213
+    wait_for has_window Nabrel 402 213
 }
 
 # Ends the run (if it has not ended by itself) and checks that the program
@@ -58,7 +72,7 @@ check "title screen has no taskbar entry" transient_dialog "$title"
 shot title
 xdotool windowactivate --sync "$title"
 key alt+F4
-check "closing it ends the program" retry 50 process_gone
+check "closing it ends the program" wait_for process_gone
 stop
 
 echo "# a game by keyboard alone"
@@ -66,52 +80,50 @@ check "title screen opens" launch
 title=$(windows_sized Nabrel 402 213)
 xdotool windowactivate --sync "$title"
 key Return
-check "Enter on START! opens the main window" retry 50 main_window
-check "and the title screen is gone" retry 30 no_window Nabrel 402 213
+check "Enter on START! opens the main window" wait_for main_window
+check "and the title screen is gone" wait_for no_window Nabrel 402 213
 main=$(main_window)
 read -r _ _ _ main_height <<<"$(client_geometry "$main")"
 check "main window caption" bash -c "xdotool getwindowname $main | grep -qx '～Nabrel～ Orlenby'"
 check "main window has a taskbar entry" normal_window "$main"
 xdotool windowactivate --sync "$main"
-key alt+f
-key s
+key alt+f s
 shot main_new_game
 key 1
-check "key 1 opens the choice dialog" retry 30 dialog_open
+check "key 1 opens the choice dialog" wait_for dialog_open
 dialog=$(windows_sized 'コマンド' 270 94)
 check "dialog client at (184, 250), 270 x 94" [ "$(client_geometry "$dialog")" = "184 250 270 94" ]
 check "dialog has no taskbar entry" transient_dialog "$dialog"
 shot dialog
 key Escape
-check "Esc closes it" retry 30 no_window 'コマンド' 270 94
+check "Esc closes it" wait_for no_window 'コマンド' 270 94
 check "piecework every day ends the game" play_until_game_over Return
 shot game_over
 gameover=$(windows_sized Nabrel 402 213)
 check "game-over screen has no taskbar entry" transient_dialog "$gameover"
 xdotool windowactivate --sync "$gameover"
 key Return
-check "Enter presses OK on the game-over screen" retry 30 no_window Nabrel 402 213
+check "Enter presses OK on the game-over screen" wait_for no_window Nabrel 402 213
 main=$(main_window)
 xdotool windowactivate --sync "$main"
 key alt+f
 key x
-check "End asks before quitting" retry 30 bash -c "xdotool search --onlyvisible --pid $pid --name Nabrel | wc -l | grep -qx 2"
+check "End asks before quitting" wait_for window_count_is 2
 shot quit_question
 key Escape
-sleep 0.3
-check "No keeps the window" main_window
-key alt+f
-key x
-sleep 0.3
+check "No keeps the window" wait_for window_count_is 1
+check "and the main window" main_window
+key alt+f x
+wait_for window_count_is 2
 key Return
-check "Yes closes the window and ends the program" retry 50 process_gone
+check "Yes closes the window and ends the program" wait_for process_gone
 stop
 
 echo "# a game by mouse alone"
 check "title screen opens" launch
 title=$(windows_sized Nabrel 402 213)
 click_at "$title" 200 180
-check "START! opens the main window" retry 50 main_window
+check "START! opens the main window" wait_for main_window
 main=$(main_window)
 menubar=$((main_height - 213))
 click_at "$main" 20 $((menubar / 2))
@@ -119,14 +131,79 @@ key s  # the menu's own access key once it is open
 days=0
 while ! game_over_open && [ $days -lt 60 ]; do
     click_at "$main" 60 $((menubar + 180))        # 労働
-    retry 30 dialog_open || break
+    wait_for dialog_open || break
     click_at "$(windows_sized 'コマンド' 270 94)" 48 68  # 内職
     days=$((days + 1))
 done
-check "clicking 労働 and 内職 every day ends the game" retry 20 game_over_open
+check "clicking 労働 and 内職 every day ends the game" wait_for game_over_open
 gameover=$(windows_sized Nabrel 402 213)
 click_at "$gameover" 200 180
-check "clicking OK closes the game-over screen" retry 30 no_window Nabrel 402 213
+check "clicking OK closes the game-over screen" wait_for no_window Nabrel 402 213
+stop
+
+echo "# the choice dialog stays above the main window"
+check "title screen opens" launch
+start_game
+key 1
+wait_for dialog_open
+dialog=$(windows_sized 'コマンド' 270 94)
+check "it is transient for the main window" transient_for "$dialog" "$main"
+xdotool windowactivate --sync "$main"
+key 2
+check "an action while it is pending brings it to the front" wait_for active_is "$dialog"
+check "and opens no second one" [ "$(windows_sized 'コマンド' 270 94 | wc -l)" = 1 ]
+key Escape
+wait_for no_window 'コマンド' 270 94
+
+echo "# a frame close while End's question is open"
+xdotool windowactivate --sync "$main"
+key 3  # a meal: the first question, then who eats
+wait_for dialog_open
+key 1
+wait_for dialog_open
+xdotool windowactivate --sync "$main"
+key alt+f x
+wait_for window_count_is 3
+wmctrl -i -c "$main"
+wm_sync "$main"
+key Escape
+check "asks nothing new and ends nothing; No keeps the game" wait_for window_count_is 2
+check "with the pending choice still open" dialog_open
+xdotool windowactivate --sync "$main"
+key alt+f x
+wait_for window_count_is 3
+wmctrl -i -c "$main"
+wm_sync "$main"
+key Return
+check "only Yes ends the program" wait_for process_gone
+stop
+
+echo "# windows destroyed by another X client"
+check "title screen opens" launch
+xdotool windowclose "$(windows_sized Nabrel 402 213)"
+check "the title screen: the program ends" wait_for process_gone
+stop
+check "title screen opens" launch
+start_game
+key 1
+wait_for dialog_open
+xdotool windowclose "$(windows_sized 'コマンド' 270 94)"
+wait_for no_window 'コマンド' 270 94
+key 1
+check "the choice dialog counts as Cancel: the next action asks again" wait_for dialog_open
+key Escape
+wait_for no_window 'コマンド' 270 94
+xdotool windowclose "$main"
+check "the main window: the program ends without asking" wait_for process_gone
+stop
+check "title screen opens" launch
+start_game
+play_until_game_over Return
+xdotool windowclose "$(windows_sized Nabrel 402 213)"
+check "the game-over screen counts as OK" wait_for no_window Nabrel 402 213
+xdotool windowactivate --sync "$main"
+key alt+f s
+check "and the next game over shows a screen again" play_until_game_over Return
 stop
 
 echo "$passed passed, $failed failed"

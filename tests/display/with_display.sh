@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command on a private Xvfb display with the openbox window manager
-# (without a window manager no window is ever activated), then stops both.
+# (without a window manager no window is ever activated) and a private D-Bus
+# session, then stops them: the machine's own bus, or the lack of one,
+# changes nothing.
 # Usage: with_display.sh COMMAND [ARGS...]
 set -euo pipefail
 
@@ -39,4 +41,4 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 
-"$@"
+dbus-run-session --config-file="$(dirname "$0")/session-bus.conf" -- "$@"

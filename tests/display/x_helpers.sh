@@ -1,15 +1,14 @@
 # Shell helpers for driving the game on a real X display; sourced by the display tests.
 # Expects $pid to hold the game's process id.
 
-# Repeats a command until it succeeds, for at most $1 tenths of a second.
-retry() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        sleep 0.1
+# Repeats a command until it succeeds, for at most 30 seconds: a generous
+# deadline, so a loaded machine only makes the test slower, never red.
+wait_for() {
+    local deadline=$((SECONDS + 30))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
     done
-    return 1
 }
 
 # "x y width height" of a window's client area on the screen.
@@ -31,9 +30,17 @@ has_window() { [ -n "$(windows_sized "$@")" ]; }
 no_window() { [ -z "$(windows_sized "$@")" ]; }
 process_gone() { ! kill -0 "$pid" 2>/dev/null; }
 
-key() {
-    xdotool key --clearmodifiers "$@"
-    sleep 0.15
+# X delivers input in order, so keys need no pause between them.
+key() { xdotool key --clearmodifiers "$@"; }
+
+# Returns once the window manager has handled every request sent to it before
+# (it handles them in order): a harmless state is toggled and seen to change.
+wm_sync() {
+    local before
+    before=$(xprop -id "$1" _NET_WM_STATE)
+    wmctrl -i -r "$1" -b toggle,above
+    wait_for bash -c '[ "$(xprop -id "$0" _NET_WM_STATE)" != "$1" ]' "$1" "$before"
+    wmctrl -i -r "$1" -b toggle,above
 }
 
 # The main window: 312 wide, taller than its client area because of the menu bar.
@@ -56,14 +63,14 @@ play_until_game_over() {
         main=$(main_window) || return 1
         xdotool windowactivate --sync "$main" 2>/dev/null
         key 1
-        retry 30 dialog_open || return 1
+        wait_for dialog_open || return 1
         key "$@"
-        sleep 0.2
-        game_over_open && return 0
+        wait_for no_window 'コマンド' 270 94 || return 1
+        # The screen opens as the dialog closes; a day later is no harm either.
+        for _ in 1 2 3 4 5; do game_over_open && return 0; sleep 0.05; done
     done
     return 1
 }
-
 
 # A transient dialog window: window managers and taskbars give it no taskbar entry.
 transient_dialog() {
@@ -71,3 +78,4 @@ transient_dialog() {
         xprop -id "$1" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG
 }
 normal_window() { ! transient_dialog "$1"; }
+transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | grep -qi "# $(printf '0x%x' "$2")\$"; }

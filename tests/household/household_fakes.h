@@ -49,6 +49,7 @@ public:
     std::deque<std::int16_t> answers;
     std::vector<PromptCall> calls;
     int cancels = 0;
+    int raises = 0;
     // Runs while the dialog is "open", before the answer is taken.
     std::function<void()> whilePending;
 
@@ -70,6 +71,7 @@ public:
         ++cancels;
         cancelled_ = true;
     }
+    void RaisePending() override { ++raises; }
 
 private:
     bool cancelled_ = false;

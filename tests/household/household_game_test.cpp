@@ -103,7 +103,7 @@ TEST_F(HouseholdGameTest, ActionsOutsideAGameChangeTheRecordButNoDay)
     EXPECT_FALSE(game.state().turnEnded());
 }
 
-TEST_F(HouseholdGameTest, ASecondActionWhileAChoiceIsPendingDoesNothing)
+TEST_F(HouseholdGameTest, ASecondActionWhileAChoiceIsPendingOnlyRaisesTheDialog)
 {
     game.Start();
     prompt.answers = {1};
@@ -111,6 +111,7 @@ TEST_F(HouseholdGameTest, ASecondActionWhileAChoiceIsPendingDoesNothing)
     random.draws = {0.0f, 0.0f};
     game.Work();
     EXPECT_EQ(prompt.calls.size(), 1u) << "no second dialog";
+    EXPECT_EQ(prompt.raises, 1) << "the pending one is brought to the front";
     EXPECT_EQ(game.state().Money, 300) << "only the piecework happened";
     EXPECT_EQ(game.turnCycle().Day(), 2);
     EXPECT_FALSE(game.actionPending());
