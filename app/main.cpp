@@ -3,6 +3,7 @@
 #include "lost_window_watcher.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -18,6 +19,12 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nabrel"));
     QApplication::setApplicationVersion(QStringLiteral(NABREL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(NABREL_APP_ID));
+    // The icon the package installs; the built-in copy where there is none.
+    QIcon builtIn;
+    builtIn.addFile(QStringLiteral(":/icons/nabrel-48.png"));
+    builtIn.addFile(QStringLiteral(":/icons/nabrel-256.png"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nabrel"), builtIn));
     runtime::InstallFontSubstitutions();
     runtime::WatchForLostWindows();
 

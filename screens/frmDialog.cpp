@@ -1,6 +1,7 @@
 #include "frmDialog.h"
 
 #include "basNabrel.h"
+#include "design_fonts.h"
 #include "ui_frmDialog.h"
 #include "window_helpers.h"
 
@@ -13,6 +14,7 @@ frmDialog::frmDialog(QWidget* parent)
       ui_(std::make_unique<Ui::frmDialog>())
 {
     ui_->setupUi(this);
+    runtime::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     btnButton_ = {ui_->btnButton_0, ui_->btnButton_1};
     for (std::size_t i = 0; i < btnButton_.size(); ++i) {

@@ -15,7 +15,7 @@ frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
       ui_(std::make_unique<Ui::frmGameOver>()), random_(random), tmrTimer1_(new QTimer(this))
 {
     ui_->setupUi(this);
-    runtime::ApplyExactPointSizes(this);
+    runtime::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
     backColor_ = palette().color(QPalette::Window);

@@ -17,7 +17,7 @@ frmMain::frmMain(household::RandomSource& random, QWidget* parent)
       ui_(std::make_unique<Ui::frmMain>()), random_(random), prompt_(this), game_(random, prompt_, warnings_, *this)
 {
     ui_->setupUi(this);
-    runtime::ApplyExactPointSizes(this);
+    runtime::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     for (QLabel* box : {ui_->lblDay, ui_->lblHahaHP, ui_->lblMusumeHP, ui_->lblMoneyValue, ui_->lblCupMenValue,
                         ui_->lblShoyuValue})

@@ -10,7 +10,7 @@ frmOpening::frmOpening(QWidget* parent)
       ui_(std::make_unique<Ui::frmOpening>())
 {
     ui_->setupUi(this);
-    runtime::ApplyExactPointSizes(this);
+    runtime::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
     ui_->cmdStartButton->setFocus();

@@ -19,12 +19,12 @@ expect "named with the version" '[ "$(basename "$deb")" = nabrel_0.00.0001_$(dpk
 expect "package version" '[ "$(dpkg-deb -f "$deb" Version)" = 0.00.0001 ]'
 expect "dependencies computed" 'dpkg-deb -f "$deb" Depends | grep -q "libqt6widgets6 (>="'
 expect "executable" '[ -x "$scratch/root/usr/bin/nabrel" ]'
-expect "desktop entry" 'grep -q "^Categories=Game;" "$scratch/root/usr/share/applications/nabrel.desktop" &&
-    grep -q "^Name\[ja\]=～Nabrel～ Orlenby" "$scratch/root/usr/share/applications/nabrel.desktop"'
+expect "desktop entry" 'grep -q "^Categories=Game;" "$scratch/root/usr/share/applications/io.github.nabrel.Orlenby.desktop" &&
+    grep -q "^Name\[ja\]=～Nabrel～ Orlenby" "$scratch/root/usr/share/applications/io.github.nabrel.Orlenby.desktop"'
 expect "icon" 'grep -q "<svg" "$scratch/root/usr/share/icons/hicolor/scalable/apps/nabrel.svg"'
 expect "version in the executable" 'strings -el "$scratch/root/usr/bin/nabrel" | grep -qx "0\.00\.0001"'
 if command -v desktop-file-validate >/dev/null; then
-    expect "desktop entry valid" 'desktop-file-validate "$scratch/root/usr/share/applications/nabrel.desktop"'
+    expect "desktop entry valid" 'desktop-file-validate "$scratch/root/usr/share/applications/io.github.nabrel.Orlenby.desktop"'
 fi
 echo "$(( 7 - failures )) passed, $failures failed"
 [ "$failures" -eq 0 ]

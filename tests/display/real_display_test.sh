@@ -69,6 +69,7 @@ title=$(windows_sized Nabrel 402 213)
 check "title is the only window" [ "$(xdotool search --onlyvisible --pid "$pid" --name . | wc -l)" = 1 ]
 check "title caption" bash -c "xdotool getwindowname $title | grep -qx '～Nabrel～ Orlenby'"
 check "title screen has no taskbar entry" transient_dialog "$title"
+check "windows carry the game's icon" bash -c "xprop -id $title _NET_WM_ICON | grep -q 'Icon (48 x 48)'"
 shot title
 xdotool windowactivate --sync "$title"
 key alt+F4

@@ -2,7 +2,12 @@
 #include "message_box.h"
 #include "window_helpers.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <array>
 #include <chrono>
@@ -86,6 +91,60 @@ private slots:
         QCOMPARE(seen, (QStringList{"お金が足りません", "終了しますか？"}));
     }
 
+    void realMessageBoxes_data()
+    {
+        using runtime::MessageBoxAnswer;
+        using runtime::MessageBoxButtons;
+        QTest::addColumn<MessageBoxButtons>("buttons");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<MessageBoxAnswer>("answer");
+        QTest::newRow("End, Enter") << MessageBoxButtons::YesNo << int(Qt::Key_Return) << MessageBoxAnswer::Yes;
+        QTest::newRow("End, Esc") << MessageBoxButtons::YesNo << int(Qt::Key_Escape) << MessageBoxAnswer::No;
+        QTest::newRow("End, Y") << MessageBoxButtons::YesNo << int(Qt::Key_Y) << MessageBoxAnswer::Yes;
+        QTest::newRow("End, N") << MessageBoxButtons::YesNo << int(Qt::Key_N) << MessageBoxAnswer::No;
+        QTest::newRow("warning, Enter") << MessageBoxButtons::Ok << int(Qt::Key_Return) << MessageBoxAnswer::Ok;
+        QTest::newRow("warning, Esc") << MessageBoxButtons::Ok << int(Qt::Key_Escape) << MessageBoxAnswer::Ok;
+    }
+
+    // The real box, as a player sees it: warning icon, the title as caption,
+    // a Japanese desktop's button words, wide enough for its caption.
+    void realMessageBoxes()
+    {
+        QFETCH(runtime::MessageBoxButtons, buttons);
+        QFETCH(int, key);
+        QFETCH(runtime::MessageBoxAnswer, answer);
+        QMessageBox::Icon icon{};
+        QString caption;
+        QStringList texts;
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            icon = box->icon();
+            caption = box->windowTitle();
+            for (QAbstractButton* button : box->buttons())
+                texts << button->text();
+            width = box->width();
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        QTimer::singleShot(5000, [] {  // a key that answers nothing must not hang the test
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QCOMPARE(runtime::ShowMessageBox("終了しますか？", buttons), answer);
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(caption, QString("～Nabrel～ Orlenby"));
+        texts.sort();
+        const QStringList expected =
+            buttons == runtime::MessageBoxButtons::Ok ? QStringList{"OK"} : QStringList{"いいえ(&N)", "はい(&Y)"};
+        QCOMPARE(texts, expected);
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        QVERIFY2(width >= QFontMetrics(titleFont).horizontalAdvance(caption) + 3 * QFontMetrics(titleFont).height(),
+                 qPrintable(QString::number(width)));
+    }
+
     void colorsHaveRedInTheLowByte_data()
     {
         QTest::addColumn<quint32>("value");
@@ -111,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RuntimeTest)
+QTEST_MAIN(RuntimeTest)
 #include "runtime_test.moc"

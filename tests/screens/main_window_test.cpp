@@ -1,9 +1,12 @@
 #include "basNabrel.h"
 #include "choice_dialog_driver.h"
+#include "design_fonts.h"
 #include "focus_chain.h"
 #include "font_substitution.h"
+#include "frmDialog.h"
 #include "frmGameOver.h"
 #include "frmMain.h"
+#include "frmOpening.h"
 #include "household_fakes.h"
 #include "scripted_message_boxes.h"
 
@@ -13,6 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+#include <memory>
 
 using household::ActionButton;
 using household::StatusLabel;
@@ -80,6 +85,64 @@ private slots:
         FlushDeletes();
         QVERIFY(!window_);
         QVERIFY(OpenChoiceDialogs().isEmpty());
+    }
+
+    void everyCaptionFitsWhateverTheDesktopFont_data()
+    {
+        QTest::addColumn<QFont>("desktopFont");
+        QTest::newRow("large serif") << QFont("DejaVu Serif", 16);
+        QTest::newRow("small sans") << QFont("DejaVu Sans", 6);
+    }
+
+    // Every caption, every choice and result text, and a 5-digit value, whole
+    // inside its control: the controls' pixel geometry holds whatever font the
+    // desktop gives the application.
+    void everyCaptionFitsWhateverTheDesktopFont()
+    {
+        QFETCH(QFont, desktopFont);
+        const QFont previous = QApplication::font();
+        QApplication::setFont(desktopFont);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(previous); });
+
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.emplace_back(new frmOpening);
+        auto* main = new frmMain(random_);
+        windows.emplace_back(main);
+        for (StatusLabel label : kStatusLabels)
+            main->statusLabel(label)->setText("32767");
+        const QStringList choices[] = {{"労働内容を選択して下さい。", "内職", "援助交際"},
+                                       {"食料を選択して下さい。", "カップ麺", "醤油"},
+                                       {"食べる人を選択して下さい。", "母", "娘"}};
+        for (const QStringList& choice : choices) {
+            auto* dialog = new frmDialog;
+            dialog->lblLabel()->setText(choice[0]);
+            dialog->btnButton(0)->setText(choice[1]);
+            dialog->btnButton(1)->setText(choice[2]);
+            windows.emplace_back(dialog);
+        }
+        for (const char* ending : {"母親餓死!!", "娘凍死!!", "母親逮捕!!"}) {
+            auto* screen = new frmGameOver(random_);
+            screen->lblTitle()->setText(ending);
+            windows.emplace_back(screen);
+        }
+
+        for (const auto& window : windows) {
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                const QFontMetrics metrics(label->font());
+                const int indent = label->indent() > 0 ? label->indent() : 0;
+                QVERIFY2(metrics.horizontalAdvance(label->text()) + indent <= label->contentsRect().width() &&
+                             metrics.tightBoundingRect(label->text()).height() <= label->contentsRect().height(),
+                         qPrintable(label->objectName() + " " + label->text()));
+            }
+            for (QPushButton* button : window->findChildren<QPushButton*>()) {
+                const QFontMetrics metrics(button->font());
+                const QString text = QString(button->text()).remove('&');
+                QVERIFY2(metrics.horizontalAdvance(text) + 8 <= button->width() &&
+                             metrics.height() + 4 <= button->height(),
+                         qPrintable(button->objectName() + " " + text));
+                QCOMPARE(QFontInfo(button->font()).family(), QFontInfo(runtime::designDefaultFont()).family());
+            }
+        }
     }
 
     void design_data()

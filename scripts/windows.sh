@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Builds the Windows package: nabrel-<version>-win64.zip with one static,
+# stripped nabrel.exe, the README and the licence.
+#
+# A static Qt for Windows is built once from Debian's own qt6-base source
+# package (the host's Qt version) with Debian's mingw-w64, into a cache outside
+# the repository: $NABREL_CACHE, else $XDG_CACHE_HOME/nabrel, else ~/.cache/nabrel.
+# Usage: windows.sh [OUTPUT_DIR]        (default: build/windows)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+source=$PWD
+out=$(realpath -m "${1:-build/windows}")
+cache=${NABREL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/nabrel}
+mingw=x86_64-w64-mingw32
+
+ensure_packages "${game_packages[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+    mingw-w64-x86-64-dev dpkg-dev zip
+
+qt_version=$(dpkg-query -W -f='${source:Version}' libqt6core6)
+# Core, Gui, Widgets and the Windows platform plugin and style; nothing else.
+# Debian's tarball has no wintab (tablet events); direct2d goes with directwrite3.
+qt_options=(
+    -static -release -opensource -confirm-license
+    -xplatform win32-g++ -qt-host-path /usr
+    -nomake tests -nomake examples
+    -no-feature-network -no-feature-sql -no-feature-dbus -no-feature-testlib
+    -no-feature-printsupport -no-feature-concurrent -no-feature-xml -no-opengl
+    -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite3
+    -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -qt-harfbuzz -qt-freetype
+)
+key=$(printf '%s\n' "$qt_version" "$($mingw-g++-posix -dumpversion)" "${qt_options[@]}" | sha256sum | cut -c1-12)
+qt=$cache/qt-$qt_version-win64-$key
+
+# Source entries derived from the machine's own apt configuration, in a
+# private apt state: the machine's configuration is left as it is.
+fetch_qt_source() {
+    local apt=$1/apt parts=$1/apt/sources.list.d file
+    mkdir -p "$parts" "$apt/lists/partial" "$apt/cache/archives/partial"
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$file" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$file" >>"$parts/derived.list"
+    done
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$file" ] && sed 's/^Types:.*/Types: deb-src/' "$file" >"$parts/$(basename "$file")"
+    done
+    local private=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$parts"
+        -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User="$(id -un)")
+    apt-get "${private[@]}" update -qq
+    (cd "$1" && apt-get "${private[@]}" source -qq --download-only "qt6-base=$qt_version")
+    dpkg-source --no-check -x "$1"/qt6-base_*.dsc "$1/src" >/dev/null
+}
+
+if [ ! -f "$qt/bin/qt-cmake" ]; then
+    echo "nabrel: building a static Qt $qt_version for Windows into $qt (once; about 15 minutes on 2 cores)"
+    work=$(mktemp -d "$cache/qt-build.XXXXXX" 2>/dev/null || { mkdir -p "$cache" && mktemp -d "$cache/qt-build.XXXXXX"; })
+    trap 'rm -rf "$work"' EXIT
+    fetch_qt_source "$work"
+    mkdir "$work/build"
+    (cd "$work/build" && "$work/src/configure" -prefix "$work/prefix" "${qt_options[@]}" -- \
+        -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
+        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake") >"$work/configure.log" 2>&1 ||
+        { tail -40 "$work/configure.log" >&2; exit 1; }
+    cmake --build "$work/build" --parallel >"$work/build.log" 2>&1 || { tail -40 "$work/build.log" >&2; exit 1; }
+    cmake --install "$work/build" >/dev/null
+    rm -rf "$qt" && mv "$work/prefix" "$qt"
+    rm -rf "$work"
+    trap - EXIT
+fi
+
+"$qt/bin/qt-cmake" -S "$source" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" >/dev/null
+cmake --build "$out" --target nabrel
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
+stage=$out/nabrel-$version-win64
+rm -rf "$stage" "$stage.zip"
+mkdir -p "$stage"
+$mingw-strip -o "$stage/nabrel.exe" "$(find "$out" -maxdepth 2 -name nabrel.exe | head -1)"
+cp README.md LICENSE "$stage/"
+(cd "$out" && zip -qr "$(basename "$stage").zip" "$(basename "$stage")")
+echo "nabrel: $stage.zip"
