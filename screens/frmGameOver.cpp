@@ -2,6 +2,7 @@
 
 #include "rounding.h"
 #include "design_fonts.h"
+#include "taskbar.h"
 #include "ui_frmGameOver.h"
 #include "window_helpers.h"
 
@@ -27,6 +28,7 @@ frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
     tmrTimer1_->setTimerType(Qt::PreciseTimer);
     connect(tmrTimer1_, &QTimer::timeout, this, &frmGameOver::tmrTimer1_Timer);
     connect(ui_->cmdOKButton, &QPushButton::clicked, this, &frmGameOver::cmdOKButton_Click);
+    runtime::keepOffTaskbar(this);
     Form_Load();
 }
 

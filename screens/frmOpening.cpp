@@ -1,6 +1,7 @@
 #include "frmOpening.h"
 
 #include "design_fonts.h"
+#include "taskbar.h"
 #include "frmMain.h"
 #include "ui_frmOpening.h"
 #include "window_helpers.h"
@@ -15,6 +16,7 @@ frmOpening::frmOpening(QWidget* parent)
     setFixedSize(size());
     ui_->cmdStartButton->setFocus();
     connect(ui_->cmdStartButton, &QPushButton::clicked, this, &frmOpening::cmdStartButton_Click);
+    runtime::keepOffTaskbar(this);
 }
 
 frmOpening::~frmOpening() = default;

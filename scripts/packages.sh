@@ -24,6 +24,6 @@ ensure_packages() {
 # What building and playing the game need; the tests need more (setup.sh).
 game_packages=(
     g++ binutils cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
 )

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Sets up, builds and launches the game.
+# Sets up, builds and launches the game: only what building and playing need.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh default
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "nabrel: no display found (DISPLAY is not set); run it on a desktop, or under xvfb-run to try it headless" >&2
     exit 1
 fi
-exec build/default/app/nabrel
+source scripts/packages.sh
+ensure_packages "${game_packages[@]}"
+cmake --preset game >/dev/null
+cmake --build --preset game --target nabrel
+exec build/game/app/nabrel

@@ -41,4 +41,4 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 
-dbus-run-session --config-file="$(dirname "$0")/session-bus.conf" -- "$@"
+dbus-run-session --config-file="$(dirname "$0")/session-bus.conf" -- "$@" 2> >(grep -v -e "fd limit" >&2)

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Plays the Windows package under Wine as a player would: title screen →
+# START! → ファイル → 開始 → one day's piecework → 終了 → はい. Run it under
+# with_display.sh with WINEPREFIX set to a fresh folder.
+# Usage: wine_play_test.sh PACKAGE_DIR SCREENSHOT_DIR
+set -uo pipefail
+source "$(dirname "$0")/x_helpers.sh"
+package=$1
+shots=$2
+mkdir -p "$shots"
+passed=0
+failed=0
+check() {
+    local what=$1
+    shift
+    if "$@" >/dev/null 2>&1; then passed=$((passed + 1)); echo "ok   $what"; else failed=$((failed + 1)); echo "FAIL $what"; fi
+}
+shot() { import -window root "$shots/wine_$1.png"; }
+caption_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
+off_taskbar() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || transient_dialog "$1"; }
+window_count_is() { [ "$(xdotool search --onlyvisible --pid "$pid" --name . 2>/dev/null | wc -l)" = "$1" ]; }
+# Wine hands keys to an open menu only once it has shown: wait for it.
+mapped_count_is() { [ "$(xdotool search --onlyvisible --pid "$pid" --class . 2>/dev/null | wc -l)" = "$1" ]; }
+menu_key() {
+    key alt+f
+    wait_for mapped_count_is 2
+    key "$1"
+}
+day_box() { import -window "$1" -crop "41x17+120+$(($2 - 213 + 8))" "$3"; }
+
+# The package: one executable that needs nothing but Windows' own DLLs, with its version record.
+utf16_in_exe() { python3 -c 'import sys; sys.exit(sys.argv[2].encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$package/nabrel.exe" "$1"; }
+check "the executable imports no Qt, libgcc, libstdc++ or winpthread DLL" bash -c \
+    "! x86_64-w64-mingw32-objdump -p '$package/nabrel.exe' | grep 'DLL Name' | grep -i -E 'qt|libgcc|libstdc|winpthread'"
+check "its version record reads 0.00.0001" utf16_in_exe 0.00.0001
+check "and the title" utf16_in_exe "～Nabrel～ Orlenby"
+check "README and licence beside it" test -f "$package/README.md" -a -f "$package/LICENSE"
+
+wine wineboot --init >/dev/null 2>&1
+wineserver -w
+
+wine "$package/nabrel.exe" >/dev/null 2>"$shots/wine_stderr.log" &
+pid=$!
+check "title screen opens" wait_for has_window Nabrel 402 213
+title=$(windows_sized Nabrel 402 213)
+check "title caption" caption_is "$title" "～Nabrel～ Orlenby"
+check "title screen has no taskbar entry" off_taskbar "$title"
+shot title
+xdotool windowactivate --sync "$title"
+key Return
+check "START! opens the main window, 312 wide" wait_for main_window
+main=$(main_window)
+read -r _ _ _ height <<<"$(client_geometry "$main")"
+check "main window caption" caption_is "$main" "～Nabrel～ Orlenby"
+check "main window has a taskbar entry" bash -c "! xprop -id $main _NET_WM_STATE | grep -q SKIP_TASKBAR"
+xdotool windowactivate --sync "$main"
+menu_key s
+wait_for mapped_count_is 1
+key 1
+check "key 1 opens the choice dialog, 270 x 94" wait_for dialog_open
+day_box "$main" "$height" "$shots/wine_day1.png"  # the game has started: keys are handled in order
+dialog=$(windows_sized 'コマンド' 270 94)
+check "choice dialog has no taskbar entry" off_taskbar "$dialog"
+shot dialog
+key Return
+check "内職 closes it" wait_for no_window 'コマンド' 270 94
+check "the day advances" wait_for bash -c "$(declare -f day_box); day_box $main $height $shots/wine_day2.png &&
+    [ \"\$(compare -metric AE $shots/wine_day1.png $shots/wine_day2.png null: 2>&1)\" != 0 ]"
+shot day2
+xdotool windowactivate --sync "$main"
+menu_key x
+check "End asks before quitting" wait_for window_count_is 2
+shot quit_question
+key Return
+check "はい ends the program" wait_for process_gone
+wait "$pid"
+check "with exit code 0" [ $? = 0 ]
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
