@@ -10,7 +10,7 @@ presets=("${@:-default}")
 ensure_packages "${game_packages[@]}" dpkg-dev libgtest-dev \
     xvfb openbox xdotool wmctrl x11-utils imagemagick \
     dbus at-spi2-core python3-pyatspi strace procps \
-    lintian appstream desktop-file-utils man-db \
+    lintian appstream desktop-file-utils man-db file \
     wine wine64 unzip
 
 for preset in "${presets[@]}"; do
