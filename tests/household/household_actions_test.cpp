@@ -119,6 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ActionCase{"CupMenToMother", Action::Meal, kStart, {1, 1}, {}, S(150, 50, 1, 1000, 100), nullptr, 2},
         ActionCase{"CupMenToDaughter", Action::Meal, kStart, {1, 2}, {}, S(100, 100, 1, 1000, 100), nullptr, 2},
+        ActionCase{"LastCupMen", Action::Meal, S(100, 50, 1, 1000, 100, false), {1, 1}, {},
+                   S(150, 50, 0, 1000, 100), nullptr, 2},
         ActionCase{"CupMenWhoCancelled", Action::Meal, kStart, {1, -1}, {}, kStart, nullptr, 2},
         ActionCase{"NoCupMenWarnsWithoutAsking", Action::Meal, S(100, 50, 0, 1000, 100, false), {1}, {},
                    S(100, 50, 0, 1000, 100, false), "カップ麺がありません", 1},

@@ -16,8 +16,8 @@ inline QList<frmDialog*> OpenChoiceDialogs()
 }
 
 // Runs answer on the dialog once ShowChoiceDialog is waiting for it. A dialog
-// that answer leaves open (a failed check returns early) is closed, so a
-// failing test cannot hang.
+// that answer leaves open stays open for the test to see; five seconds later
+// the test program fails outright, so a failing test can neither hang nor pass.
 inline void WhenChoiceDialogOpens(std::function<void(frmDialog*)> answer, int triesLeft = 100)
 {
     QTimer::singleShot(0, [answer, triesLeft] {
@@ -30,8 +30,10 @@ inline void WhenChoiceDialogOpens(std::function<void(frmDialog*)> answer, int tr
         }
         QPointer<frmDialog> dialog = open.front();
         answer(dialog);
-        if (dialog && dialog->isVisible())
-            dialog->close();
+        QTimer::singleShot(5000, [dialog] {
+            if (dialog && dialog->isVisible())
+                qFatal("a choice dialog was left open");
+        });
     });
 }
 

@@ -86,7 +86,7 @@ private slots:
             else
                 delete dialog;
         });
-        DialogResult = 0;
+        DialogResult = 1;  // the previous question's answer: never returned for this one
         QCOMPARE(ShowChoiceDialog("労働内容を選択して下さい。", "内職", "援助交際"), expected);
         QCOMPARE(int(DialogResult), expected);
         QVERIFY2(OpenChoiceDialogs().isEmpty(), "the dialog has closed before the call returns");

@@ -334,9 +334,15 @@ private slots:
         StartGame();
         ScriptedMessageBoxes boxes;
         boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
-        // A choice is pending when End is chosen.
-        WhenChoiceDialogOpens([this](frmDialog*) { window().findChild<QAction*>("mnuEnd")->trigger(); });
+        // A choice is pending when End is chosen: Yes ends it there and then,
+        // not only once the window is destroyed.
+        bool closedWithTheWindow = false;
+        WhenChoiceDialogOpens([this, &closedWithTheWindow](frmDialog* dialog) {
+            window().findChild<QAction*>("mnuEnd")->trigger();
+            closedWithTheWindow = !dialog->isVisible();
+        });
         window().button(ActionButton::Roudou)->click();
+        QVERIFY(closedWithTheWindow);
         QCOMPARE(int(DialogResult), -1);
         QVERIFY(OpenChoiceDialogs().isEmpty());
         FlushDeletes();
