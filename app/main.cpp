@@ -25,8 +25,8 @@ int main(int argc, char* argv[])
     builtIn.addFile(QStringLiteral(":/icons/nabrel-48.png"));
     builtIn.addFile(QStringLiteral(":/icons/nabrel-256.png"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nabrel"), builtIn));
-    runtime::InstallFontSubstitutions();
-    runtime::WatchForLostWindows();
+    runtime::installFontSubstitutions();
+    runtime::watchForLostWindows();
 
     auto* opening = new frmOpening;
     opening->show();

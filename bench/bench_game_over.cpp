@@ -14,10 +14,10 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    runtime::InstallFontSubstitutions();
+    runtime::installFontSubstitutions();
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
 
-    CountingRandom random(runtime::SharedRandom());
+    CountingRandom random(runtime::sharedRandom());
     auto* screen = new frmGameOver(random);
     screen->lblTitle()->setText(QStringLiteral("母親餓死!!"));
     screen->show();
@@ -26,12 +26,12 @@ int main(int argc, char* argv[])
     double cpu0 = 0, wall0 = 0;
     QTimer::singleShot(1000, [&] {
         draws0 = random.draws;
-        cpu0 = CpuSeconds();
-        wall0 = WallSeconds();
+        cpu0 = cpuSeconds();
+        wall0 = wallSeconds();
         QTimer::singleShot(static_cast<int>(seconds * 1000), [&] {
-            const double wall = WallSeconds() - wall0;
+            const double wall = wallSeconds() - wall0;
             std::printf("game_over_changes_per_second %.2f\n", (random.draws - draws0) / wall);
-            std::printf("game_over_cpu_percent %.2f\n", 100.0 * (CpuSeconds() - cpu0) / wall);
+            std::printf("game_over_cpu_percent %.2f\n", 100.0 * (cpuSeconds() - cpu0) / wall);
             screen->close();
         });
     });

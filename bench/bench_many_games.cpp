@@ -19,14 +19,22 @@
 namespace {
 
 // Answers every choice dialog with its first option as soon as it is waiting.
-void AnswerFirstOptionWhenAsked()
+void answerFirstOptionWhenAsked()
 {
     QTimer::singleShot(0, [] {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* dialog = qobject_cast<frmDialog*>(window); dialog && dialog->isVisible())
                 return dialog->btnButton(0)->click();
-        AnswerFirstOptionWhenAsked();
+        answerFirstOptionWhenAsked();
     });
+}
+
+frmGameOver* openGameOverScreen()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* screen = qobject_cast<frmGameOver*>(window); screen && screen->isVisible())
+            return screen;
+    return nullptr;
 }
 
 }  // namespace
@@ -34,32 +42,35 @@ void AnswerFirstOptionWhenAsked()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    runtime::InstallFontSubstitutions();
+    runtime::installFontSubstitutions();
     const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int warmUp = 100;
 
     auto* window = new frmMain;
     window->show();
     QAction* start = window->findChild<QAction*>("mnuStart");
+    auto* work = window->findChild<QPushButton*>("cmdRoudou");
     long peakAfterWarmUp = 0;
     long days = 0;
-    const double wall0 = WallSeconds();
+    const double wall0 = wallSeconds();
     for (int game = 0; game < games; ++game) {
         start->trigger();
-        while (window->game().turnCycle().running()) {  // piecework every day: the mother starves
-            AnswerFirstOptionWhenAsked();
-            window->button(household::ActionButton::Roudou)->click();
+        frmGameOver* over = nullptr;
+        while (!over) {  // piecework every day: the mother starves
+            answerFirstOptionWhenAsked();
+            work->click();
             ++days;
+            over = openGameOverScreen();
         }
-        window->gameOverScreen()->cmdOKButton()->click();
+        over->findChild<QPushButton*>("cmdOKButton")->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (game + 1 == warmUp)
-            peakAfterWarmUp = PeakKiB();
+            peakAfterWarmUp = peakKiB();
     }
-    const long peakAtEnd = PeakKiB();
+    const long peakAtEnd = peakKiB();
     std::printf("many_games_played %d\n", games);
     std::printf("many_games_days %ld\n", days);
-    std::printf("many_games_seconds %.1f\n", WallSeconds() - wall0);
+    std::printf("many_games_seconds %.1f\n", wallSeconds() - wall0);
     std::printf("many_games_peak_kib_after_%d %ld\n", warmUp, peakAfterWarmUp);
     std::printf("many_games_peak_kib_at_end %ld\n", peakAtEnd);
     std::printf("many_games_peak_growth_kib %ld\n", peakAtEnd - peakAfterWarmUp);

@@ -7,11 +7,11 @@ class CountingRandom final : public household::RandomSource {
 public:
     explicit CountingRandom(household::RandomSource& inner) : inner_(inner) {}
 
-    void SeedFromClock() override { inner_.SeedFromClock(); }
-    float Next() override
+    void seedFromClock() override { inner_.seedFromClock(); }
+    float next() override
     {
         ++draws;
-        return inner_.Next();
+        return inner_.next();
     }
 
     long draws = 0;

@@ -5,7 +5,7 @@
 #include <chrono>
 
 // CPU seconds this process has used so far, all threads.
-inline double CpuSeconds()
+inline double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -13,14 +13,14 @@ inline double CpuSeconds()
 }
 
 // Peak resident memory of this process in KiB.
-inline long PeakKiB()
+inline long peakKiB()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
 
-inline double WallSeconds()
+inline double wallSeconds()
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }

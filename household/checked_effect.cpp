@@ -7,7 +7,7 @@ namespace household {
 namespace {
 
 template <typename T>
-std::optional<T> CheckedAddImpl(T value, std::int32_t delta)
+std::optional<T> checkedAddImpl(T value, std::int32_t delta)
 {
     const std::int64_t sum = std::int64_t{value} + delta;
     if (sum < std::numeric_limits<T>::min() || sum > std::numeric_limits<T>::max())
@@ -17,14 +17,14 @@ std::optional<T> CheckedAddImpl(T value, std::int32_t delta)
 
 }  // namespace
 
-std::optional<std::int16_t> CheckedAdd(std::int16_t value, std::int32_t delta)
+std::optional<std::int16_t> checkedAdd(std::int16_t value, std::int32_t delta)
 {
-    return CheckedAddImpl(value, delta);
+    return checkedAddImpl(value, delta);
 }
 
-std::optional<std::int32_t> CheckedAdd(std::int32_t value, std::int32_t delta)
+std::optional<std::int32_t> checkedAdd(std::int32_t value, std::int32_t delta)
 {
-    return CheckedAddImpl(value, delta);
+    return checkedAddImpl(value, delta);
 }
 
 CheckedEffect& CheckedEffect::Set(std::int32_t HouseholdState::*field, std::int32_t value)
@@ -33,13 +33,13 @@ CheckedEffect& CheckedEffect::Set(std::int32_t HouseholdState::*field, std::int3
     return *this;
 }
 
-CheckedEffect& CheckedEffect::EndTurn()
+CheckedEffect& CheckedEffect::endTurn()
 {
     draft_.TurnEnded = kTrue;
     return *this;
 }
 
-bool CheckedEffect::Commit()
+bool CheckedEffect::commit()
 {
     if (overflowed_)
         return false;

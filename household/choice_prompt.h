@@ -14,9 +14,9 @@ public:
     virtual std::int16_t ShowChoiceDialog(const std::string& prompt, const std::string& option1,
                                           const std::string& option2) = 0;
     // Ends a pending ShowChoiceDialog as if Cancel had been pressed; no-op when none is pending.
-    virtual void CancelPending() = 0;
+    virtual void cancelPending() = 0;
     // Brings the pending dialog to the player's attention (front, focus); no-op when none is pending.
-    virtual void RaisePending() = 0;
+    virtual void raisePending() = 0;
 };
 
 }  // namespace household

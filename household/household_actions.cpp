@@ -18,23 +18,23 @@ HouseholdActions::HouseholdActions(HouseholdState& state, ChoicePrompt& prompt, 
 {
 }
 
-void HouseholdActions::Work()
+void HouseholdActions::work()
 {
     switch (prompt_.ShowChoiceDialog("労働内容を選択して下さい。", "内職", "援助交際")) {
     case 1: {
         CheckedEffect effect(state_);
-        effect.Add(&HouseholdState::Money, 200).Add(&HouseholdState::HahaHP, -20).EndTurn();
-        Apply(effect, kWorkRefused);
+        effect.add(&HouseholdState::Money, 200).add(&HouseholdState::HahaHP, -20).endTurn();
+        apply(effect, kWorkRefused);
         break;
     }
     case 2: {
         CheckedEffect effect(state_);
-        effect.Add(&HouseholdState::Money, 20000);
+        effect.add(&HouseholdState::Money, 20000);
         // The roll comes after the wage; an arrest loses the wage with the rest.
-        if (!effect.overflowed() && random_.Next() > 0.5f)
+        if (!effect.overflowed() && random_.next() > 0.5f)
             effect.Set(&HouseholdState::Money, -1);
-        effect.EndTurn();
-        Apply(effect, kWorkRefused);
+        effect.endTurn();
+        apply(effect, kWorkRefused);
         break;
     }
     default:
@@ -42,52 +42,52 @@ void HouseholdActions::Work()
     }
 }
 
-void HouseholdActions::Shopping()
+void HouseholdActions::shopping()
 {
     switch (prompt_.ShowChoiceDialog("食料を選択して下さい。", "カップ麺", "醤油")) {
     case 1:
-        Buy(200, &HouseholdState::CupMen, 1);
+        buy(200, &HouseholdState::CupMen, 1);
         break;
     case 2:
-        Buy(100, &HouseholdState::Shoyu, 1000);
+        buy(100, &HouseholdState::Shoyu, 1000);
         break;
     default:
         break;
     }
 }
 
-void HouseholdActions::Meal()
+void HouseholdActions::meal()
 {
     switch (prompt_.ShowChoiceDialog("食べ物を選択して下さい。", "カップ麺", "醤油")) {
     case 1:
         if (state_.CupMen >= 1)
-            Serve(&HouseholdState::CupMen, 1, 50);
+            serve(&HouseholdState::CupMen, 1, 50);
         else
-            warnings_.ShowWarning("カップ麺がありません");
+            warnings_.showWarning("カップ麺がありません");
         break;
     case 2:
         if (state_.Shoyu >= 1)
-            Serve(&HouseholdState::Shoyu, 100, 10);
+            serve(&HouseholdState::Shoyu, 100, 10);
         else
-            warnings_.ShowWarning("醤油がありません");
+            warnings_.showWarning("醤油がありません");
         break;
     default:
         break;
     }
 }
 
-void HouseholdActions::Buy(std::int32_t price, std::int16_t HouseholdState::*stock, std::int16_t amount)
+void HouseholdActions::buy(std::int32_t price, std::int16_t HouseholdState::*stock, std::int16_t amount)
 {
     if (state_.Money < price) {
-        warnings_.ShowWarning("お金が足りません");
+        warnings_.showWarning("お金が足りません");
         return;
     }
     CheckedEffect effect(state_);
-    effect.Add(&HouseholdState::Money, -price).Add(stock, amount).Add(&HouseholdState::HahaHP, -10).EndTurn();
-    Apply(effect, kShoppingRefused);
+    effect.add(&HouseholdState::Money, -price).add(stock, amount).add(&HouseholdState::HahaHP, -10).endTurn();
+    apply(effect, kShoppingRefused);
 }
 
-void HouseholdActions::Serve(std::int16_t HouseholdState::*stock, std::int16_t portion, std::int16_t gain)
+void HouseholdActions::serve(std::int16_t HouseholdState::*stock, std::int16_t portion, std::int16_t gain)
 {
     std::int16_t HouseholdState::*eater = nullptr;
     switch (prompt_.ShowChoiceDialog("食べる人を選択して下さい。", "母", "娘")) {
@@ -101,14 +101,14 @@ void HouseholdActions::Serve(std::int16_t HouseholdState::*stock, std::int16_t p
         return;
     }
     CheckedEffect effect(state_);
-    effect.Add(stock, -portion).Add(eater, gain).EndTurn();
-    Apply(effect, kMealRefused);
+    effect.add(stock, -portion).add(eater, gain).endTurn();
+    apply(effect, kMealRefused);
 }
 
-void HouseholdActions::Apply(CheckedEffect& effect, const char* refusal)
+void HouseholdActions::apply(CheckedEffect& effect, const char* refusal)
 {
-    if (!effect.Commit())
-        warnings_.ShowWarning(refusal);
+    if (!effect.commit())
+        warnings_.showWarning(refusal);
 }
 
 }  // namespace household

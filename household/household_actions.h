@@ -15,14 +15,14 @@ public:
     HouseholdActions(HouseholdState& state, ChoicePrompt& prompt, WarningBox& warnings,
                      RandomSource& random);
 
-    void Work();
-    void Shopping();
-    void Meal();
+    void work();
+    void shopping();
+    void meal();
 
 private:
-    void Buy(std::int32_t price, std::int16_t HouseholdState::*stock, std::int16_t amount);
-    void Serve(std::int16_t HouseholdState::*stock, std::int16_t portion, std::int16_t gain);
-    void Apply(class CheckedEffect& effect, const char* refusal);
+    void buy(std::int32_t price, std::int16_t HouseholdState::*stock, std::int16_t amount);
+    void serve(std::int16_t HouseholdState::*stock, std::int16_t portion, std::int16_t gain);
+    void apply(class CheckedEffect& effect, const char* refusal);
 
     HouseholdState& state_;
     ChoicePrompt& prompt_;

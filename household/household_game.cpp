@@ -2,36 +2,36 @@
 
 namespace household {
 
-HouseholdGame::HouseholdGame(RandomSource& random, ChoicePrompt& prompt, WarningBox& warnings,
-                             TurnScreens& screens)
-    : prompt_(prompt), turnCycle_(state_, random, screens), actions_(state_, prompt, warnings, random)
+HouseholdGame::HouseholdGame(HouseholdState& state, RandomSource& random, ChoicePrompt& prompt,
+                             WarningBox& warnings, TurnScreens& screens)
+    : prompt_(prompt), turnCycle_(state, random, screens), actions_(state, prompt, warnings, random)
 {
 }
 
-void HouseholdGame::Start()
+void HouseholdGame::start()
 {
     if (actionPending_)
-        prompt_.CancelPending();
-    turnCycle_.Start();
+        prompt_.cancelPending();
+    turnCycle_.start();
 }
 
-void HouseholdGame::Close()
+void HouseholdGame::close()
 {
-    turnCycle_.Abandon();
+    turnCycle_.abandon();
     if (actionPending_)
-        prompt_.CancelPending();
+        prompt_.cancelPending();
 }
 
-void HouseholdGame::RunAction(void (HouseholdActions::*action)())
+void HouseholdGame::runAction(void (HouseholdActions::*action)())
 {
     if (actionPending_) {
-        prompt_.RaisePending();
+        prompt_.raisePending();
         return;
     }
     actionPending_ = true;
     (actions_.*action)();
     actionPending_ = false;
-    turnCycle_.OnActionReturned();
+    turnCycle_.onActionReturned();
 }
 
 }  // namespace household

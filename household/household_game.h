@@ -11,24 +11,21 @@ namespace household {
 // time: a second one while a choice is pending only raises the pending dialog.
 class HouseholdGame {
 public:
-    HouseholdGame(RandomSource& random, ChoicePrompt& prompt, WarningBox& warnings, TurnScreens& screens);
+    // The record belongs to the caller (the main window) and outlives the game.
+    HouseholdGame(HouseholdState& state, RandomSource& random, ChoicePrompt& prompt, WarningBox& warnings,
+                  TurnScreens& screens);
 
     // A pending choice is cancelled first, so its action changes nothing.
-    void Start();
-    void Work() { RunAction(&HouseholdActions::Work); }
-    void Shopping() { RunAction(&HouseholdActions::Shopping); }
-    void Meal() { RunAction(&HouseholdActions::Meal); }
+    void start();
+    void work() { runAction(&HouseholdActions::work); }
+    void shopping() { runAction(&HouseholdActions::shopping); }
+    void meal() { runAction(&HouseholdActions::meal); }
     // The window is going away: the game and any pending choice end, silently.
-    void Close();
-
-    const HouseholdState& state() const { return state_; }
-    const TurnCycle& turnCycle() const { return turnCycle_; }
-    bool actionPending() const { return actionPending_; }
+    void close();
 
 private:
-    void RunAction(void (HouseholdActions::*action)());
+    void runAction(void (HouseholdActions::*action)());
 
-    HouseholdState state_;
     ChoicePrompt& prompt_;
     TurnCycle turnCycle_;
     HouseholdActions actions_;

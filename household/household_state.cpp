@@ -2,7 +2,7 @@
 
 namespace household {
 
-void HouseholdState::Reset()
+void HouseholdState::reset()
 {
     HahaHP = 100;
     Money = 100;
@@ -11,7 +11,7 @@ void HouseholdState::Reset()
     Shoyu = 1000;
 }
 
-std::string DisplayText(std::int32_t value)
+std::string displayText(std::int32_t value)
 {
     return std::to_string(value);
 }

@@ -21,12 +21,12 @@ struct HouseholdState {
 
     // Start values of a new game, written in the order the game has always
     // used. TurnEnded is left alone: the turn cycle clears it itself.
-    void Reset();
+    void reset();
 
     bool turnEnded() const { return TurnEnded != kFalse; }
 };
 
 // Plain decimal, "-" before negatives, no padding or separators.
-std::string DisplayText(std::int32_t value);
+std::string displayText(std::int32_t value);
 
 }  // namespace household

@@ -8,9 +8,9 @@ class RandomSource {
 public:
     virtual ~RandomSource() = default;
 
-    virtual void SeedFromClock() = 0;
+    virtual void seedFromClock() = 0;
     // Uniform single-precision draw r with 0 <= r < 1.
-    virtual float Next() = 0;
+    virtual float next() = 0;
 };
 
 }  // namespace household

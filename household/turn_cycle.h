@@ -9,30 +9,28 @@
 namespace household {
 
 // Runs a game day by day. It never waits itself: whoever runs an action
-// calls OnActionReturned() afterwards, and that is where a day closes.
+// calls onActionReturned() afterwards, and that is where a day closes.
 class TurnCycle {
 public:
     TurnCycle(HouseholdState& state, RandomSource& random, TurnScreens& screens);
 
     // Seeds, resets, day 1, enables the buttons, shows the status. A game
     // already running is abandoned: it never declines or ends afterwards.
-    void Start();
+    void start();
 
     // Closes the day when a game runs and the action set TurnEnded: decline,
     // endings, then the next day or the game over.
-    void OnActionReturned();
+    void onActionReturned();
 
     // Gives the running game up without a result (the window is closing).
-    void Abandon() { running_ = false; }
+    void abandon() { running_ = false; }
 
-    bool running() const { return running_; }
-    std::int16_t Day() const { return day_; }
 
 private:
-    void SetButtonsEnabled(bool enabled);
-    void ShowStatus();
-    void Decline();
-    void EndGame(const char* resultText);
+    void setButtonsEnabled(bool enabled);
+    void showStatus();
+    void decline();
+    void endGame(const char* resultText);
 
     HouseholdState& state_;
     RandomSource& random_;
@@ -40,8 +38,5 @@ private:
     std::int16_t day_ = 0;
     bool running_ = false;
 };
-
-// Nearest integer to value, a tie going to the even neighbour, clamped to 16 bits.
-std::int16_t RoundHalfEven16(double value);
 
 }  // namespace household

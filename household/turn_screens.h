@@ -13,11 +13,11 @@ class TurnScreens {
 public:
     virtual ~TurnScreens() = default;
 
-    virtual void SetActionButtonEnabled(ActionButton button, bool enabled) = 0;
-    virtual void SetStatusCaption(StatusLabel label, const std::string& text) = 0;
+    virtual void setActionButtonEnabled(ActionButton button, bool enabled) = 0;
+    virtual void setStatusCaption(StatusLabel label, const std::string& text) = 0;
     // Creates the game-over screen when it is not open.
-    virtual void SetGameOverTitle(const std::string& text) = 0;
-    virtual void ShowGameOver() = 0;
+    virtual void setGameOverTitle(const std::string& text) = 0;
+    virtual void showGameOver() = 0;
 };
 
 }  // namespace household

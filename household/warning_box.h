@@ -9,7 +9,7 @@ class WarningBox {
 public:
     virtual ~WarningBox() = default;
 
-    virtual void ShowWarning(const std::string& text) = 0;
+    virtual void showWarning(const std::string& text) = 0;
 };
 
 }  // namespace household

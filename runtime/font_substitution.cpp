@@ -5,7 +5,7 @@
 
 namespace runtime {
 
-void InstallFontSubstitutions()
+void installFontSubstitutions()
 {
     // A machine that has the design's fonts uses them as they are; these are
     // tried only where it does not: their English names, the metric-compatible

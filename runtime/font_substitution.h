@@ -4,6 +4,6 @@ namespace runtime {
 
 // Maps the design's Japanese font names to the fonts a machine really has
 // (Windows' own, or the IPA P fonts here). Call once, before any window.
-void InstallFontSubstitutions();
+void installFontSubstitutions();
 
 }  // namespace runtime

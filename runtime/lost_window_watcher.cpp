@@ -42,7 +42,7 @@ public:
 
 }  // namespace
 
-void WatchForLostWindows()
+void watchForLostWindows()
 {
 #ifdef NABREL_WATCH_XCB
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -52,7 +52,7 @@ void WatchForLostWindows()
 #endif
 }
 
-bool WindowLost(const QWidget* window)
+bool windowLost(const QWidget* window)
 {
     return window->property(kLostProperty).toBool();
 }

@@ -7,8 +7,8 @@ namespace runtime {
 // Another X client can destroy one of the game's windows outright (a crashed
 // or hostile client, `xdotool windowclose`), and Qt takes no notice. Once
 // watching, such a window is asked to close as if through its frame, and
-// WindowLost() is true for it from then on. Call once, after the application.
-void WatchForLostWindows();
-bool WindowLost(const QWidget* window);
+// windowLost() is true for it from then on. Call once, after the application.
+void watchForLostWindows();
+bool windowLost(const QWidget* window);
 
 }  // namespace runtime

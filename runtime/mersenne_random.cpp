@@ -4,37 +4,26 @@
 
 namespace runtime {
 
-void MersenneRandom::Seed(std::uint64_t seed)
+void MersenneRandom::seed(std::uint64_t seed)
 {
     std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
     engine_.seed(sequence);
 }
 
-void MersenneRandom::SeedFromClock()
+void MersenneRandom::seedFromClock()
 {
-    Seed(static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    seed(static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
-float MersenneRandom::Next()
+float MersenneRandom::next()
 {
     return static_cast<float>(engine_() >> 8) * 0x1p-24f;
 }
 
-namespace {
-
-household::RandomSource* replacement = nullptr;
-
-}  // namespace
-
-household::RandomSource& SharedRandom()
+household::RandomSource& sharedRandom()
 {
     static MersenneRandom shared;
-    return replacement ? *replacement : shared;
-}
-
-void ReplaceSharedRandom(household::RandomSource* source)
-{
-    replacement = source;
+    return shared;
 }
 
 }  // namespace runtime

@@ -11,20 +11,18 @@ namespace runtime {
 // k * 2^-24, so 1.0 can never come up (a float distribution can round to it).
 class MersenneRandom final : public household::RandomSource {
 public:
-    MersenneRandom() { SeedFromClock(); }
+    MersenneRandom() { seedFromClock(); }
 
-    void Seed(std::uint64_t seed);
+    void seed(std::uint64_t seed);
     // High-resolution clock ticks, so seeds a millisecond apart differ.
-    void SeedFromClock() override;
-    float Next() override;
+    void seedFromClock() override;
+    float next() override;
 
 private:
     std::mt19937 engine_;
 };
 
-// The program's one shared sequence. Tests may put a scripted source in its
-// place; nullptr restores the real one.
-household::RandomSource& SharedRandom();
-void ReplaceSharedRandom(household::RandomSource* replacement);
+// The program's one shared sequence.
+household::RandomSource& sharedRandom();
 
 }  // namespace runtime

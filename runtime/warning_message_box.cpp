@@ -1,14 +1,12 @@
 #include "warning_message_box.h"
 
-#include "message_box.h"
-
 #include <QApplication>
 
 namespace runtime {
 
-void WarningMessageBox::ShowWarning(const std::string& text)
+void WarningMessageBox::showWarning(const std::string& text)
 {
-    ShowMessageBox(QString::fromStdString(text), MessageBoxButtons::Ok, QApplication::activeWindow());
+    boxes_.show(QString::fromStdString(text), MessageBoxButtons::Ok, QApplication::activeWindow());
 }
 
 }  // namespace runtime

@@ -2,12 +2,12 @@
 
 namespace runtime {
 
-QString AppTitle()
+QString appTitle()
 {
-    return QStringLiteral("～Nabrel～ Orlenby");
+    return QStringLiteral(NABREL_TITLE);
 }
 
-QColor ColorFromDesignValue(std::uint32_t value)
+QColor colorFromDesignValue(std::uint32_t value)
 {
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));

@@ -43,13 +43,13 @@ std::int16_t ShowChoiceDialog(const QString& prompt, const QString& option1, con
     return DialogResult;
 }
 
-void CancelChoiceDialog()
+void cancelChoiceDialog()
 {
     if (pendingDialog)
         pendingDialog->reject();
 }
 
-void RaiseChoiceDialog()
+void raiseChoiceDialog()
 {
     if (!pendingDialog)
         return;

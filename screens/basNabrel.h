@@ -19,7 +19,7 @@ std::int16_t ShowChoiceDialog(const QString& prompt, const QString& option1, con
                               QWidget* owner = nullptr);
 
 // Answers a pending choice with Cancel; does nothing when none is pending.
-void CancelChoiceDialog();
+void cancelChoiceDialog();
 
 // Brings a pending choice dialog to the front and gives it the focus.
-void RaiseChoiceDialog();
+void raiseChoiceDialog();

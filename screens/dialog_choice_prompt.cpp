@@ -9,12 +9,12 @@ std::int16_t DialogChoicePrompt::ShowChoiceDialog(const std::string& prompt, con
                               QString::fromStdString(option2), owner_);
 }
 
-void DialogChoicePrompt::CancelPending()
+void DialogChoicePrompt::cancelPending()
 {
-    CancelChoiceDialog();
+    cancelChoiceDialog();
 }
 
-void DialogChoicePrompt::RaisePending()
+void DialogChoicePrompt::raisePending()
 {
-    RaiseChoiceDialog();
+    raiseChoiceDialog();
 }

@@ -11,8 +11,8 @@ public:
 
     std::int16_t ShowChoiceDialog(const std::string& prompt, const std::string& option1,
                                   const std::string& option2) override;
-    void CancelPending() override;
-    void RaisePending() override;
+    void cancelPending() override;
+    void raisePending() override;
 
 private:
     QWidget* owner_;

@@ -7,10 +7,10 @@
 
 #include <QCloseEvent>
 
-using runtime::TwipsToPixels;
+using runtime::twipsToPixels;
 
 frmDialog::frmDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, runtime::kChoiceDialogFrame),
       ui_(std::make_unique<Ui::frmDialog>())
 {
     ui_->setupUi(this);
@@ -20,12 +20,12 @@ frmDialog::frmDialog(QWidget* parent)
     for (std::size_t i = 0; i < btnButton_.size(); ++i) {
         btnButton_[i]->setObjectName(QStringLiteral("btnButton(%1)").arg(i));
         connect(btnButton_[i], &QPushButton::clicked, this,
-                [this, i] { btnButton_Click(static_cast<std::int16_t>(i)); });
+                [this, i] { onButtonClicked(static_cast<std::int16_t>(i)); });
     }
-    connect(ui_->CancelButton, &QPushButton::clicked, this, &frmDialog::CancelButton_Click);
+    connect(ui_->CancelButton, &QPushButton::clicked, this, &frmDialog::onCancelClicked);
 
     // The design fixes the client area on the screen, wherever the main window is.
-    setGeometry(TwipsToPixels(2760), TwipsToPixels(3750), TwipsToPixels(4050), TwipsToPixels(1410));
+    setGeometry(twipsToPixels(2760), twipsToPixels(3750), twipsToPixels(4050), twipsToPixels(1410));
     setFixedSize(size());
     btnButton_[0]->setFocus();
 }
@@ -37,14 +37,9 @@ QLabel* frmDialog::lblLabel() const
     return ui_->lblLabel;
 }
 
-QPushButton* frmDialog::CancelButton() const
-{
-    return ui_->CancelButton;
-}
-
 void frmDialog::reject()
 {
-    CancelButton_Click();
+    onCancelClicked();
 }
 
 void frmDialog::closeEvent(QCloseEvent* event)
@@ -53,13 +48,13 @@ void frmDialog::closeEvent(QCloseEvent* event)
     emit closed();
 }
 
-void frmDialog::btnButton_Click(std::int16_t index)
+void frmDialog::onButtonClicked(std::int16_t index)
 {
     DialogResult = static_cast<std::int16_t>(index + 1);
     close();
 }
 
-void frmDialog::CancelButton_Click()
+void frmDialog::onCancelClicked()
 {
     DialogResult = -1;
     close();

@@ -24,7 +24,6 @@ public:
 
     QLabel* lblLabel() const;
     QPushButton* btnButton(int index) const { return btnButton_.at(static_cast<std::size_t>(index)); }
-    QPushButton* CancelButton() const;
 
     // Presses キャンセル: the answer is -1.
     void reject() override;
@@ -37,8 +36,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void btnButton_Click(std::int16_t index);
-    void CancelButton_Click();
+    void onButtonClicked(std::int16_t index);
+    void onCancelClicked();
 
     std::unique_ptr<Ui::frmDialog> ui_;
     std::array<QPushButton*, 2> btnButton_{};

@@ -26,10 +26,10 @@ frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
     tmrTimer1_->setObjectName(QStringLiteral("tmrTimer1"));
     tmrTimer1_->setInterval(20);
     tmrTimer1_->setTimerType(Qt::PreciseTimer);
-    connect(tmrTimer1_, &QTimer::timeout, this, &frmGameOver::tmrTimer1_Timer);
-    connect(ui_->cmdOKButton, &QPushButton::clicked, this, &frmGameOver::cmdOKButton_Click);
+    connect(tmrTimer1_, &QTimer::timeout, this, &frmGameOver::onTimerTick);
+    connect(ui_->cmdOKButton, &QPushButton::clicked, this, &frmGameOver::onOkClicked);
     runtime::keepOffTaskbar(this);
-    Form_Load();
+    onLoad();
 }
 
 frmGameOver::~frmGameOver() = default;
@@ -39,28 +39,23 @@ QLabel* frmGameOver::lblTitle() const
     return ui_->lblTitle;
 }
 
-QPushButton* frmGameOver::cmdOKButton() const
-{
-    return ui_->cmdOKButton;
-}
-
-std::uint32_t frmGameOver::ColorValueOf(float r)
+std::uint32_t frmGameOver::colorValueOf(float r)
 {
     // r < 1 in single precision, so the product is at most 2^24 - 1.
-    return static_cast<std::uint32_t>(household::RoundHalfEven(static_cast<double>(r) * 16777216.0));
+    return static_cast<std::uint32_t>(household::roundHalfEven(static_cast<double>(r) * 16777216.0));
 }
 
-void frmGameOver::Form_Load()
+void frmGameOver::onLoad()
 {
-    random_.SeedFromClock();
+    random_.seedFromClock();
     tmrTimer1_->start();
 }
 
-void frmGameOver::tmrTimer1_Timer()
+void frmGameOver::onTimerTick()
 {
     // Painted here rather than through the palette: a palette change would
     // travel to every label and restyle it, fifty times a second.
-    backColor_ = runtime::ColorFromDesignValue(ColorValueOf(random_.Next()));
+    backColor_ = runtime::colorFromDesignValue(colorValueOf(random_.next()));
     update();
 }
 
@@ -69,7 +64,7 @@ void frmGameOver::paintEvent(QPaintEvent* event)
     QPainter(this).fillRect(event->rect(), backColor_);
 }
 
-void frmGameOver::cmdOKButton_Click()
+void frmGameOver::onOkClicked()
 {
     tmrTimer1_->stop();
     close();

@@ -22,24 +22,22 @@ class frmGameOver : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmGameOver(household::RandomSource& random = runtime::SharedRandom(), QWidget* parent = nullptr);
+    explicit frmGameOver(household::RandomSource& random = runtime::sharedRandom(), QWidget* parent = nullptr);
     ~frmGameOver() override;
 
     QLabel* lblTitle() const;
-    QPushButton* cmdOKButton() const;
-    QTimer* tmrTimer1() const { return tmrTimer1_; }
 
     // The colour of one draw: round(r * 2^24), ties to even, red in the low byte.
-    static std::uint32_t ColorValueOf(float r);
+    static std::uint32_t colorValueOf(float r);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Form_Load();
-    void tmrTimer1_Timer();
-    void cmdOKButton_Click();
+    void onLoad();
+    void onTimerTick();
+    void onOkClicked();
 
     std::unique_ptr<Ui::frmGameOver> ui_;
     household::RandomSource& random_;

@@ -3,7 +3,6 @@
 #include "design_fonts.h"
 #include "frmGameOver.h"
 #include "lost_window_watcher.h"
-#include "message_box.h"
 #include "ui_frmMain.h"
 #include "window_helpers.h"
 
@@ -12,9 +11,10 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
-frmMain::frmMain(household::RandomSource& random, QWidget* parent)
+frmMain::frmMain(household::RandomSource& random, runtime::MessageBoxes& boxes, QWidget* parent)
     : QMainWindow(parent, runtime::kFixedSingleFrame),
-      ui_(std::make_unique<Ui::frmMain>()), random_(random), prompt_(this), game_(random, prompt_, warnings_, *this)
+      ui_(std::make_unique<Ui::frmMain>()), random_(random), boxes_(boxes), prompt_(this), warnings_(boxes),
+      game_(household_, random, prompt_, warnings_, *this)
 {
     ui_->setupUi(this);
     runtime::applyDesignFonts(this);
@@ -23,25 +23,22 @@ frmMain::frmMain(household::RandomSource& random, QWidget* parent)
                         ui_->lblShoyuValue})
         box->setBackgroundRole(QPalette::Base);
     // The design's client area, 4680 x 3195 twips, lies below the menu bar.
-    ui_->centralwidget->setFixedSize(runtime::TwipsToPixels(4680), runtime::TwipsToPixels(3195));
+    ui_->centralwidget->setFixedSize(runtime::twipsToPixels(4680), runtime::twipsToPixels(3195));
     setFixedSize(ui_->centralwidget->width(), ui_->menubar->sizeHint().height() + ui_->centralwidget->height());
 
-    connect(ui_->mnuStart, &QAction::triggered, this, &frmMain::mnuStart_Click);
-    connect(ui_->mnuEnd, &QAction::triggered, this, &frmMain::mnuEnd_Click);
-    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { game_.Work(); });
-    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { game_.Shopping(); });
-    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { game_.Meal(); });
+    connect(ui_->mnuStart, &QAction::triggered, this, &frmMain::onStartTriggered);
+    connect(ui_->mnuEnd, &QAction::triggered, this, &frmMain::onEndTriggered);
+    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { game_.work(); });
+    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { game_.shopping(); });
+    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { game_.meal(); });
 
     // Key preview: the window sees every key typed into it before the control with the focus.
-    qApp->installEventFilter(this);
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
 }
 
 frmMain::~frmMain() = default;
-
-frmGameOver* frmMain::gameOverScreen() const
-{
-    return gameOver_;
-}
 
 QPushButton* frmMain::button(household::ActionButton which) const
 {
@@ -70,46 +67,45 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     // A key goes first to the focused control (the window itself when none has
     // the focus) and then on to its parents: act on the first delivery only.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
+    if (event->type() == QEvent::KeyPress) {
         QWidget* firstReceiver = focusWidget() ? focusWidget() : this;
         if (watched == firstReceiver)
-            Form_KeyPress(static_cast<QKeyEvent*>(event)->text());
+            onKeyPress(static_cast<QKeyEvent*>(event)->text());
     }
     return false;  // the character still reaches the control
 }
 
-void frmMain::Form_KeyPress(const QString& typed)
+void frmMain::onKeyPress(const QString& typed)
 {
     // Straight to the actions, whether or not their buttons are enabled.
     if (typed == QLatin1String("1"))
-        game_.Work();
+        game_.work();
     else if (typed == QLatin1String("2"))
-        game_.Shopping();
+        game_.shopping();
     else if (typed == QLatin1String("3"))
-        game_.Meal();
+        game_.meal();
 }
 
-void frmMain::mnuStart_Click()
+void frmMain::onStartTriggered()
 {
-    game_.Start();
+    game_.start();
 }
 
-void frmMain::mnuEnd_Click()
+void frmMain::onEndTriggered()
 {
     // Asked here, outside any close: a close request that came in while the
     // question was open would otherwise be taken as done by the toolkit.
-    if (askingToQuit_ || !ConfirmQuit())
+    if (askingToQuit_ || !confirmQuit())
         return;
     quitConfirmed_ = true;
     close();
 }
 
-bool frmMain::ConfirmQuit()
+bool frmMain::confirmQuit()
 {
     askingToQuit_ = true;
-    const bool yes = runtime::ShowMessageBox(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo,
-                                             this) == runtime::MessageBoxAnswer::Yes;
+    const bool yes = boxes_.show(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this) ==
+                     runtime::MessageBoxAnswer::Yes;
     askingToQuit_ = false;
     return yes;
 }
@@ -120,39 +116,39 @@ void frmMain::closeEvent(QCloseEvent* event)
         // The open question stays in charge: closing again asks nothing new.
         // A window destroyed meanwhile leaves nothing to keep: that answers Yes.
         event->ignore();
-        if (auto* box = findChild<QMessageBox*>(); box && runtime::WindowLost(this))
+        if (auto* box = findChild<QMessageBox*>(); box && runtime::windowLost(this))
             box->done(QMessageBox::Yes);
         return;
     }
     // A window destroyed from outside has nothing left to ask on.
-    if (!quitConfirmed_ && !runtime::WindowLost(this)) {
+    if (!quitConfirmed_ && !runtime::windowLost(this)) {
         event->ignore();
         // The frame's close asks End's question, from the event loop.
         if (event->spontaneous())
-            QMetaObject::invokeMethod(this, &frmMain::mnuEnd_Click, Qt::QueuedConnection);
-        if (event->spontaneous() || !ConfirmQuit())
+            QMetaObject::invokeMethod(this, &frmMain::onEndTriggered, Qt::QueuedConnection);
+        if (event->spontaneous() || !confirmQuit())
             return;
         event->accept();
     }
     quitConfirmed_ = true;
     // The game, a pending choice and the game-over screen all end with the window.
-    game_.Close();
+    game_.close();
     if (gameOver_)
         gameOver_->close();
     event->accept();
 }
 
-void frmMain::SetActionButtonEnabled(household::ActionButton which, bool enabled)
+void frmMain::setActionButtonEnabled(household::ActionButton which, bool enabled)
 {
     button(which)->setEnabled(enabled);
 }
 
-void frmMain::SetStatusCaption(household::StatusLabel which, const std::string& text)
+void frmMain::setStatusCaption(household::StatusLabel which, const std::string& text)
 {
     statusLabel(which)->setText(QString::fromStdString(text));
 }
 
-void frmMain::SetGameOverTitle(const std::string& text)
+void frmMain::setGameOverTitle(const std::string& text)
 {
     // A screen that is still open is reused as it is: no new load, no reseed.
     // One already closed may still await deletion; it is not brought back.
@@ -161,7 +157,7 @@ void frmMain::SetGameOverTitle(const std::string& text)
     gameOver_->lblTitle()->setText(QString::fromStdString(text));
 }
 
-void frmMain::ShowGameOver()
+void frmMain::showGameOver()
 {
     gameOver_->show();
 }

@@ -3,6 +3,7 @@
 #include "dialog_choice_prompt.h"
 #include "household_game.h"
 #include "mersenne_random.h"
+#include "qt_message_boxes.h"
 #include "turn_screens.h"
 #include "warning_message_box.h"
 
@@ -25,33 +26,31 @@ class frmMain : public QMainWindow, private household::TurnScreens {
     Q_OBJECT
 
 public:
-    explicit frmMain(household::RandomSource& random = runtime::SharedRandom(), QWidget* parent = nullptr);
+    explicit frmMain(household::RandomSource& random = runtime::sharedRandom(),
+                     runtime::MessageBoxes& boxes = runtime::realMessageBoxes(), QWidget* parent = nullptr);
     ~frmMain() override;
-
-    const household::HouseholdGame& game() const { return game_; }
-    // The game-over screen while it is open, else nullptr.
-    frmGameOver* gameOverScreen() const;
-
-    QPushButton* button(household::ActionButton which) const;
-    QLabel* statusLabel(household::StatusLabel which) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void mnuStart_Click();
-    void mnuEnd_Click();
-    void Form_KeyPress(const QString& typed);
-    bool ConfirmQuit();
+    void onStartTriggered();
+    void onEndTriggered();
+    void onKeyPress(const QString& typed);
+    bool confirmQuit();
+    QPushButton* button(household::ActionButton which) const;
+    QLabel* statusLabel(household::StatusLabel which) const;
 
-    void SetActionButtonEnabled(household::ActionButton button, bool enabled) override;
-    void SetStatusCaption(household::StatusLabel label, const std::string& text) override;
-    void SetGameOverTitle(const std::string& text) override;
-    void ShowGameOver() override;
+    void setActionButtonEnabled(household::ActionButton button, bool enabled) override;
+    void setStatusCaption(household::StatusLabel label, const std::string& text) override;
+    void setGameOverTitle(const std::string& text) override;
+    void showGameOver() override;
 
     std::unique_ptr<Ui::frmMain> ui_;
     household::RandomSource& random_;
+    runtime::MessageBoxes& boxes_;
+    household::HouseholdState household_;
     DialogChoicePrompt prompt_;
     runtime::WarningMessageBox warnings_;
     household::HouseholdGame game_;

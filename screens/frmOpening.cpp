@@ -6,30 +6,25 @@
 #include "ui_frmOpening.h"
 #include "window_helpers.h"
 
-frmOpening::frmOpening(QWidget* parent)
+frmOpening::frmOpening(household::RandomSource& random, runtime::MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent, runtime::kFixedDialogFrame),
-      ui_(std::make_unique<Ui::frmOpening>())
+      ui_(std::make_unique<Ui::frmOpening>()), random_(random), boxes_(boxes)
 {
     ui_->setupUi(this);
     runtime::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
     ui_->cmdStartButton->setFocus();
-    connect(ui_->cmdStartButton, &QPushButton::clicked, this, &frmOpening::cmdStartButton_Click);
+    connect(ui_->cmdStartButton, &QPushButton::clicked, this, &frmOpening::onStartClicked);
     runtime::keepOffTaskbar(this);
 }
 
 frmOpening::~frmOpening() = default;
 
-QPushButton* frmOpening::cmdStartButton() const
-{
-    return ui_->cmdStartButton;
-}
-
-void frmOpening::cmdStartButton_Click()
+void frmOpening::onStartClicked()
 {
     // The main window is open before the title screen goes, so the program never runs out of windows here.
-    auto* main = new frmMain;
+    auto* main = new frmMain(random_, boxes_);
     main->show();
     close();
 }

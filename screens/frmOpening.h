@@ -1,5 +1,8 @@
 #pragma once
 
+#include "mersenne_random.h"
+#include "qt_message_boxes.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -17,13 +20,15 @@ class frmOpening : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmOpening(QWidget* parent = nullptr);
+    // The main window it opens takes random and boxes.
+    explicit frmOpening(household::RandomSource& random = runtime::sharedRandom(),
+                        runtime::MessageBoxes& boxes = runtime::realMessageBoxes(), QWidget* parent = nullptr);
     ~frmOpening() override;
 
-    QPushButton* cmdStartButton() const;
-
 private:
-    void cmdStartButton_Click();
+    void onStartClicked();
 
     std::unique_ptr<Ui::frmOpening> ui_;
+    household::RandomSource& random_;
+    runtime::MessageBoxes& boxes_;
 };

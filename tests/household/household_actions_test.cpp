@@ -66,9 +66,9 @@ TEST_P(ActionTest, AppliesItsRow)
     HouseholdActions actions(state, prompt, warnings, random);
 
     switch (c.action) {
-    case Action::Work: actions.Work(); break;
-    case Action::Shopping: actions.Shopping(); break;
-    case Action::Meal: actions.Meal(); break;
+    case Action::Work: actions.work(); break;
+    case Action::Shopping: actions.shopping(); break;
+    case Action::Meal: actions.meal(); break;
     }
 
     EXPECT_EQ(state, c.after);
@@ -145,11 +145,11 @@ TEST(ActionPrompts, AskWithTheirOwnTexts)
     HouseholdActions actions(state, prompt, warnings, random);
 
     prompt.answers = {-1};
-    actions.Work();
+    actions.work();
     prompt.answers = {-1};
-    actions.Shopping();
+    actions.shopping();
     prompt.answers = {1, -1};
-    actions.Meal();
+    actions.meal();
 
     ASSERT_EQ(prompt.calls.size(), 4u);
     const std::vector<std::vector<std::string>> expected = {

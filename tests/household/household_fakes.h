@@ -25,8 +25,8 @@ public:
     int seeds = 0;
     int taken = 0;
 
-    void SeedFromClock() override { ++seeds; }
-    float Next() override
+    void seedFromClock() override { ++seeds; }
+    float next() override
     {
         ++taken;
         if (draws.empty() && afterScript)
@@ -66,12 +66,12 @@ public:
         answers.pop_front();
         return answer;
     }
-    void CancelPending() override
+    void cancelPending() override
     {
         ++cancels;
         cancelled_ = true;
     }
-    void RaisePending() override { ++raises; }
+    void raisePending() override { ++raises; }
 
 private:
     bool cancelled_ = false;
@@ -80,7 +80,7 @@ private:
 class RecordingWarnings final : public WarningBox {
 public:
     std::vector<std::string> shown;
-    void ShowWarning(const std::string& text) override { shown.push_back(text); }
+    void showWarning(const std::string& text) override { shown.push_back(text); }
 };
 
 // Logs every call as one line, e.g. "enable Roudou", "status Day 1", "title 娘凍死!!", "show".
@@ -88,18 +88,35 @@ class RecordingScreens final : public TurnScreens {
 public:
     std::vector<std::string> log;
 
-    void SetActionButtonEnabled(ActionButton button, bool enabled) override
+    void setActionButtonEnabled(ActionButton button, bool enabled) override
     {
         static const char* const names[] = {"Roudou", "Kaimono", "Shokuji"};
         log.push_back(std::string(enabled ? "enable " : "disable ") + names[static_cast<int>(button)]);
     }
-    void SetStatusCaption(StatusLabel label, const std::string& text) override
+    void setStatusCaption(StatusLabel label, const std::string& text) override
     {
         static const char* const names[] = {"Day", "CupMen", "Shoyu", "Money", "Haha", "Musume"};
         log.push_back(std::string("status ") + names[static_cast<int>(label)] + " " + text);
     }
-    void SetGameOverTitle(const std::string& text) override { log.push_back("title " + text); }
-    void ShowGameOver() override { log.push_back("show"); }
+    void setGameOverTitle(const std::string& text) override { log.push_back("title " + text); }
+    void showGameOver() override { log.push_back("show"); }
+
+    // The day the status shows now; 0 before any was shown.
+    int day() const
+    {
+        for (auto line = log.rbegin(); line != log.rend(); ++line)
+            if (line->rfind("status Day ", 0) == 0)
+                return std::stoi(line->substr(11));
+        return 0;
+    }
+    // Whether the action buttons are enabled now: a game is being played.
+    bool actionsEnabled() const
+    {
+        for (auto line = log.rbegin(); line != log.rend(); ++line)
+            if (*line == "enable Roudou" || *line == "disable Roudou")
+                return *line == "enable Roudou";
+        return false;
+    }
 };
 
 }  // namespace household::testing

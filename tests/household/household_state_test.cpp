@@ -20,7 +20,7 @@ TEST(HouseholdState, StartsEmptyAndResetsToTheGameStart)
     state.Money = -1;
     state.Shoyu = 31000;
     state.TurnEnded = kTrue;
-    state.Reset();
+    state.reset();
     EXPECT_EQ(state.HahaHP, 100);
     EXPECT_EQ(state.Money, 100);
     EXPECT_EQ(state.MusumeHP, 50);
@@ -44,7 +44,7 @@ class DisplayTextTest : public ::testing::TestWithParam<DisplayCase> {};
 
 TEST_P(DisplayTextTest, IsPlainDecimal)
 {
-    EXPECT_EQ(DisplayText(GetParam().value), GetParam().text);
+    EXPECT_EQ(displayText(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, DisplayTextTest,
@@ -54,23 +54,23 @@ INSTANTIATE_TEST_SUITE_P(Values, DisplayTextTest,
 
 TEST(CheckedAdd, RefusesToLeaveTheWidth)
 {
-    EXPECT_EQ(CheckedAdd(std::int16_t{32767}, 0), 32767);
-    EXPECT_EQ(CheckedAdd(std::int16_t{31767}, 1000), 32767);
-    EXPECT_FALSE(CheckedAdd(std::int16_t{31768}, 1000));
-    EXPECT_FALSE(CheckedAdd(std::int16_t{-32768}, -1));
-    EXPECT_EQ(CheckedAdd(std::int32_t{2147463647}, 20000), 2147483647);
-    EXPECT_FALSE(CheckedAdd(std::int32_t{2147463648}, 20000));
-    EXPECT_FALSE(CheckedAdd(std::numeric_limits<std::int32_t>::min(), -1));
+    EXPECT_EQ(checkedAdd(std::int16_t{32767}, 0), 32767);
+    EXPECT_EQ(checkedAdd(std::int16_t{31767}, 1000), 32767);
+    EXPECT_FALSE(checkedAdd(std::int16_t{31768}, 1000));
+    EXPECT_FALSE(checkedAdd(std::int16_t{-32768}, -1));
+    EXPECT_EQ(checkedAdd(std::int32_t{2147463647}, 20000), 2147483647);
+    EXPECT_FALSE(checkedAdd(std::int32_t{2147463648}, 20000));
+    EXPECT_FALSE(checkedAdd(std::numeric_limits<std::int32_t>::min(), -1));
 }
 
 TEST(CheckedEffect, StoresEveryStepTogether)
 {
     HouseholdState state;
-    state.Reset();
+    state.reset();
     CheckedEffect effect(state);
-    effect.Add(&HouseholdState::Money, -100).Add(&HouseholdState::Shoyu, 1000).EndTurn();
+    effect.add(&HouseholdState::Money, -100).add(&HouseholdState::Shoyu, 1000).endTurn();
     EXPECT_EQ(state.Money, 100) << "nothing is stored before Commit";
-    ASSERT_TRUE(effect.Commit());
+    ASSERT_TRUE(effect.commit());
     EXPECT_EQ(state.Money, 0);
     EXPECT_EQ(state.Shoyu, 2000);
     EXPECT_TRUE(state.turnEnded());
@@ -79,14 +79,14 @@ TEST(CheckedEffect, StoresEveryStepTogether)
 TEST(CheckedEffect, OverflowInALaterStepStoresNothing)
 {
     HouseholdState state;
-    state.Reset();
+    state.reset();
     state.Shoyu = 32000;
     const HouseholdState before = state;
 
     CheckedEffect effect(state);
-    effect.Add(&HouseholdState::Money, -100).Add(&HouseholdState::Shoyu, 1000).EndTurn();
+    effect.add(&HouseholdState::Money, -100).add(&HouseholdState::Shoyu, 1000).endTurn();
     EXPECT_TRUE(effect.overflowed());
-    EXPECT_FALSE(effect.Commit());
+    EXPECT_FALSE(effect.commit());
     EXPECT_EQ(state.Money, before.Money);
     EXPECT_EQ(state.Shoyu, before.Shoyu);
     EXPECT_FALSE(state.turnEnded());

@@ -1,5 +1,5 @@
 #include "mersenne_random.h"
-#include "message_box.h"
+#include "qt_message_boxes.h"
 #include "window_helpers.h"
 
 #include <QAbstractButton>
@@ -22,12 +22,12 @@ private slots:
     void drawsStayBelowOneAndCoverTheRangeEvenly()
     {
         MersenneRandom random;
-        random.Seed(12345);
+        random.seed(12345);
         constexpr int kDraws = 1'000'000;
         std::array<int, 16> bins{};
         float lowest = 1.0f, highest = 0.0f;
         for (int i = 0; i < kDraws; ++i) {
-            const float r = random.Next();
+            const float r = random.next();
             QVERIFY2(r >= 0.0f && r < 1.0f, qPrintable(QString::number(r, 'g', 9)));
             QCOMPARE(r * 0x1p24f, std::floor(r * 0x1p24f));  // a multiple of 2^-24
             ++bins[static_cast<int>(r * 16)];
@@ -43,52 +43,22 @@ private slots:
     void sameSeedSameSequence()
     {
         MersenneRandom a, b;
-        a.Seed(42);
-        b.Seed(42);
+        a.seed(42);
+        b.seed(42);
         for (int i = 0; i < 100; ++i)
-            QCOMPARE(a.Next(), b.Next());
+            QCOMPARE(a.next(), b.next());
     }
 
     void clockSeedsAMillisecondApartDiffer()
     {
         MersenneRandom a, b;
-        a.SeedFromClock();
+        a.seedFromClock();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        b.SeedFromClock();
+        b.seedFromClock();
         bool differ = false;
         for (int i = 0; i < 4 && !differ; ++i)
-            differ = a.Next() != b.Next();
+            differ = a.next() != b.next();
         QVERIFY(differ);
-    }
-
-    void sharedRandomCanBeReplacedAndRestored()
-    {
-        struct Constant final : household::RandomSource {
-            void SeedFromClock() override {}
-            float Next() override { return 0.25f; }
-        } constant;
-        household::RandomSource& real = runtime::SharedRandom();
-        runtime::ReplaceSharedRandom(&constant);
-        QCOMPARE(runtime::SharedRandom().Next(), 0.25f);
-        runtime::ReplaceSharedRandom(nullptr);
-        QCOMPARE(&runtime::SharedRandom(), &real);
-    }
-
-    void messageBoxesGoThroughTheResponder()
-    {
-        QStringList seen;
-        auto previous = runtime::SetMessageBoxResponder(
-            [&](const QString& text, runtime::MessageBoxButtons buttons) {
-                seen << text;
-                return buttons == runtime::MessageBoxButtons::YesNo ? runtime::MessageBoxAnswer::No
-                                                                    : runtime::MessageBoxAnswer::Ok;
-            });
-        QCOMPARE(runtime::ShowMessageBox("お金が足りません", runtime::MessageBoxButtons::Ok),
-                 runtime::MessageBoxAnswer::Ok);
-        QCOMPARE(runtime::ShowMessageBox("終了しますか？", runtime::MessageBoxButtons::YesNo),
-                 runtime::MessageBoxAnswer::No);
-        runtime::SetMessageBoxResponder(previous);
-        QCOMPARE(seen, (QStringList{"お金が足りません", "終了しますか？"}));
     }
 
     void realMessageBoxes_data()
@@ -132,7 +102,7 @@ private slots:
             if (QWidget* box = QApplication::activeModalWidget())
                 box->close();
         });
-        QCOMPARE(runtime::ShowMessageBox("終了しますか？", buttons), answer);
+        QCOMPARE(runtime::realMessageBoxes().show("終了しますか？", buttons, nullptr), answer);
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(caption, QString("～Nabrel～ Orlenby"));
         texts.sort();
@@ -159,14 +129,14 @@ private slots:
     {
         QFETCH(quint32, value);
         QFETCH(QColor, color);
-        QCOMPARE(runtime::ColorFromDesignValue(value), color);
+        QCOMPARE(runtime::colorFromDesignValue(value), color);
     }
 
     void titleUsesTheFullWidthTilde()
     {
-        QCOMPARE(runtime::AppTitle().size(), 16);
-        QCOMPARE(runtime::AppTitle().at(0).unicode(), char16_t{0xFF5E});
-        QCOMPARE(runtime::AppTitle().at(7).unicode(), char16_t{0xFF5E});
+        QCOMPARE(runtime::appTitle().size(), 16);
+        QCOMPARE(runtime::appTitle().at(0).unicode(), char16_t{0xFF5E});
+        QCOMPARE(runtime::appTitle().at(7).unicode(), char16_t{0xFF5E});
     }
 };
 

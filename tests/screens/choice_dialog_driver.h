@@ -10,20 +10,20 @@
 
 #include <functional>
 
-inline QList<frmDialog*> OpenChoiceDialogs()
+inline QList<frmDialog*> openChoiceDialogs()
 {
-    return VisibleWindows<frmDialog>();
+    return visibleWindows<frmDialog>();
 }
 
 // Runs answer on the dialog once ShowChoiceDialog is waiting for it. A dialog
 // that answer leaves open stays open for the test to see; five seconds later
 // the test program fails outright, so a failing test can neither hang nor pass.
-inline void WhenChoiceDialogOpens(std::function<void(frmDialog*)> answer, int triesLeft = 100)
+inline void whenChoiceDialogOpens(std::function<void(frmDialog*)> answer, int triesLeft = 100)
 {
     QTimer::singleShot(0, [answer, triesLeft] {
-        const auto open = OpenChoiceDialogs();
+        const auto open = openChoiceDialogs();
         if (open.isEmpty() && triesLeft > 0)
-            return WhenChoiceDialogOpens(answer, triesLeft - 1);
+            return whenChoiceDialogOpens(answer, triesLeft - 1);
         if (open.size() != 1) {
             qWarning("expected one open choice dialog, found %d", int(open.size()));
             return;
@@ -38,15 +38,15 @@ inline void WhenChoiceDialogOpens(std::function<void(frmDialog*)> answer, int tr
 }
 
 // Answers the next dialogs in turn: 1 or 2 for an option, -1 for キャンセル.
-inline void AnswerChoiceDialogs(QList<int> answers)
+inline void answerChoiceDialogs(QList<int> answers)
 {
     if (answers.isEmpty())
         return;
-    WhenChoiceDialogOpens([answers](frmDialog* dialog) mutable {
+    whenChoiceDialogOpens([answers](frmDialog* dialog) mutable {
         const int answer = answers.takeFirst();
-        AnswerChoiceDialogs(answers);
+        answerChoiceDialogs(answers);
         if (answer == -1)
-            dialog->CancelButton()->click();
+            dialog->findChild<QPushButton*>("CancelButton")->click();
         else
             dialog->btnButton(answer - 1)->click();
     });

@@ -3,6 +3,7 @@
 #include "dialog_choice_prompt.h"
 #include "focus_chain.h"
 #include "font_substitution.h"
+#include "household_fakes.h"
 #include "household_game.h"
 
 #include <QLabel>
@@ -14,19 +15,12 @@
 namespace {
 
 struct NoWarnings final : household::WarningBox {
-    void ShowWarning(const std::string&) override {}
-};
-
-struct NoScreens final : household::TurnScreens {
-    void SetActionButtonEnabled(household::ActionButton, bool) override {}
-    void SetStatusCaption(household::StatusLabel, const std::string&) override {}
-    void SetGameOverTitle(const std::string&) override {}
-    void ShowGameOver() override {}
+    void showWarning(const std::string&) override {}
 };
 
 struct FixedRandom final : household::RandomSource {
-    void SeedFromClock() override {}
-    float Next() override { return 0.0f; }
+    void seedFromClock() override {}
+    float next() override { return 0.0f; }
 };
 
 // A running game whose actions ask through the real choice dialog.
@@ -34,10 +28,11 @@ struct GameWithRealDialog {
     FixedRandom random;
     DialogChoicePrompt prompt;
     NoWarnings warnings;
-    NoScreens screens;
-    household::HouseholdGame game{random, prompt, warnings, screens};
+    household::testing::RecordingScreens screens;
+    household::HouseholdState state;
+    household::HouseholdGame game{state, random, prompt, warnings, screens};
 
-    GameWithRealDialog() { game.Start(); }
+    GameWithRealDialog() { game.start(); }
 };
 
 }  // namespace
@@ -46,11 +41,11 @@ class ChoiceDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { runtime::InstallFontSubstitutions(); }
+    void initTestCase() { runtime::installFontSubstitutions(); }
     void cleanup()
     {
-        FlushDeletes();
-        QVERIFY(OpenChoiceDialogs().isEmpty());
+        flushDeletes();
+        QVERIFY(openChoiceDialogs().isEmpty());
     }
 
     void answers_data()
@@ -70,13 +65,13 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(int, expected);
-        WhenChoiceDialogOpens([how](frmDialog* dialog) {
+        whenChoiceDialogOpens([how](frmDialog* dialog) {
             if (how == "button0")
                 QTest::mouseClick(dialog->btnButton(0), Qt::LeftButton);
             else if (how == "button1")
                 QTest::mouseClick(dialog->btnButton(1), Qt::LeftButton);
             else if (how == "cancel")
-                QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+                QTest::mouseClick(dialog->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
             else if (how == "esc")
                 QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
             else if (how == "enter")
@@ -89,12 +84,12 @@ private slots:
         DialogResult = 1;  // the previous question's answer: never returned for this one
         QCOMPARE(ShowChoiceDialog("労働内容を選択して下さい。", "内職", "援助交際"), expected);
         QCOMPARE(int(DialogResult), expected);
-        QVERIFY2(OpenChoiceDialogs().isEmpty(), "the dialog has closed before the call returns");
+        QVERIFY2(openChoiceDialogs().isEmpty(), "the dialog has closed before the call returns");
     }
 
     void matchesItsDesign()
     {
-        WhenChoiceDialogOpens([](frmDialog* dialog) {
+        whenChoiceDialogOpens([](frmDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("コマンド"));
             QCOMPARE(dialog->geometry(), QRect(184, 250, 270, 94));
             QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
@@ -111,7 +106,7 @@ private slots:
                 QVERIFY2(control, c.name);
                 QCOMPARE(control->geometry(), c.geometry);
             }
-            QCOMPARE(dialog->CancelButton()->text(), QString("キャンセル"));
+            QCOMPARE(dialog->findChild<QPushButton*>("CancelButton")->text(), QString("キャンセル"));
             QCOMPARE(dialog->lblLabel()->text(), QString("食べる人を選択して下さい。"));
             QCOMPARE(dialog->btnButton(0)->text(), QString("母"));
             QCOMPARE(dialog->btnButton(1)->text(), QString("娘"));
@@ -123,9 +118,9 @@ private slots:
             QVERIFY(!font.bold());
 
             QCOMPARE(dialog->focusWidget(), dialog->btnButton(0));
-            QCOMPARE(NextTabStop(dialog->btnButton(0)), dialog->btnButton(1));
-            QCOMPARE(NextTabStop(dialog->btnButton(1)), dialog->CancelButton());
-            QCOMPARE(NextTabStop(dialog->CancelButton()), dialog->btnButton(0));
+            QCOMPARE(nextTabStop(dialog->btnButton(0)), dialog->btnButton(1));
+            QCOMPARE(nextTabStop(dialog->btnButton(1)), dialog->findChild<QPushButton*>("CancelButton"));
+            QCOMPARE(nextTabStop(dialog->findChild<QPushButton*>("CancelButton")), dialog->btnButton(0));
             dialog->btnButton(0)->click();
         });
         QCOMPARE(ShowChoiceDialog("食べる人を選択して下さい。", "母", "娘"), 1);
@@ -134,16 +129,16 @@ private slots:
     void eachCallGetsAFreshDialog()
     {
         QPointer<frmDialog> first;
-        WhenChoiceDialogOpens([&first](frmDialog* dialog) {
+        whenChoiceDialogOpens([&first](frmDialog* dialog) {
             first = dialog;
             dialog->btnButton(1)->setFocus();  // leave the focus elsewhere
             dialog->btnButton(0)->click();
         });
         QCOMPARE(ShowChoiceDialog("食べ物を選択して下さい。", "カップ麺", "醤油"), 1);
-        FlushDeletes();
+        flushDeletes();
         QVERIFY2(!first, "an answered dialog is destroyed");
 
-        WhenChoiceDialogOpens([](frmDialog* dialog) {
+        whenChoiceDialogOpens([](frmDialog* dialog) {
             QCOMPARE(dialog->lblLabel()->text(), QString("食べる人を選択して下さい。"));
             QCOMPARE(dialog->btnButton(0)->text(), QString("母"));
             QCOMPARE(dialog->focusWidget(), dialog->btnButton(0));
@@ -155,7 +150,7 @@ private slots:
 
     void emptyTextsAreAccepted()
     {
-        WhenChoiceDialogOpens([](frmDialog* dialog) {
+        whenChoiceDialogOpens([](frmDialog* dialog) {
             QVERIFY(dialog->lblLabel()->text().isEmpty());
             QVERIFY(dialog->btnButton(0)->text().isEmpty());
             QVERIFY(dialog->btnButton(1)->text().isEmpty());
@@ -169,16 +164,16 @@ private slots:
         GameWithRealDialog playing;
         household::HouseholdGame& game = playing.game;
 
-        WhenChoiceDialogOpens([&game](frmDialog* dialog) {
-            game.Shopping();
-            game.Meal();
-            QCOMPARE(OpenChoiceDialogs().size(), 1);
-            QCOMPARE(OpenChoiceDialogs().front(), dialog);
+        whenChoiceDialogOpens([&game](frmDialog* dialog) {
+            game.shopping();
+            game.meal();
+            QCOMPARE(openChoiceDialogs().size(), 1);
+            QCOMPARE(openChoiceDialogs().front(), dialog);
             dialog->btnButton(0)->click();
         });
-        game.Work();
-        QCOMPARE(game.state().Money, 300);
-        QCOMPARE(game.turnCycle().Day(), std::int16_t{2});
+        game.work();
+        QCOMPARE(playing.state.Money, 300);
+        QCOMPARE(playing.screens.day(), 2);
     }
 
     void startWhilePendingCancelsTheChoice()
@@ -186,12 +181,12 @@ private slots:
         GameWithRealDialog playing;
         household::HouseholdGame& game = playing.game;
 
-        WhenChoiceDialogOpens([&game](frmDialog*) { game.Start(); });
-        game.Work();
+        whenChoiceDialogOpens([&game](frmDialog*) { game.start(); });
+        game.work();
         QCOMPARE(int(DialogResult), -1);
-        QCOMPARE(game.state().Money, 100);
-        QCOMPARE(game.turnCycle().Day(), std::int16_t{1});
-        QVERIFY(OpenChoiceDialogs().isEmpty());
+        QCOMPARE(playing.state.Money, 100);
+        QCOMPARE(playing.screens.day(), 1);
+        QVERIFY(openChoiceDialogs().isEmpty());
     }
 };
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 // The next control that Tab moves to (labels sit in the chain but take no focus).
-inline QWidget* NextTabStop(QWidget* widget)
+inline QWidget* nextTabStop(QWidget* widget)
 {
     QWidget* next = widget->nextInFocusChain();
     while (next != widget && !(next->focusPolicy() & Qt::TabFocus))

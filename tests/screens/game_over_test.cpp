@@ -3,6 +3,7 @@
 #include "frmGameOver.h"
 #include "frmMain.h"
 #include "household_fakes.h"
+#include "main_window_controls.h"
 #include "scripted_message_boxes.h"
 #include "window_helpers.h"
 
@@ -19,16 +20,16 @@ namespace {
 constexpr float kLargestDraw = 1.0f - 0x1p-24f;
 
 // The colour really painted in the window's corner, where no control lies.
-QColor Background(frmGameOver& screen)
+QColor background(frmGameOver& screen)
 {
     return screen.grab(QRect(1, 1, 1, 1)).toImage().pixelColor(0, 0);
 }
 
 // One tick of the screen's timer, delivered now rather than in 20 ms.
-void Tick(frmGameOver& screen)
+void tick(frmGameOver& screen)
 {
-    QTimerEvent tick(screen.tmrTimer1()->timerId());
-    QCoreApplication::sendEvent(screen.tmrTimer1(), &tick);
+    QTimerEvent tick(screen.findChild<QTimer*>("tmrTimer1")->timerId());
+    QCoreApplication::sendEvent(screen.findChild<QTimer*>("tmrTimer1"), &tick);
 }
 
 }  // namespace
@@ -39,7 +40,7 @@ class GameOverTest : public QObject {
     ScriptedRandom random;  // outlives every screen that draws from it
 
 private slots:
-    void initTestCase() { runtime::InstallFontSubstitutions(); }
+    void initTestCase() { runtime::installFontSubstitutions(); }
     void init() { random = ScriptedRandom{}; }
     void cleanup()
     {
@@ -65,8 +66,8 @@ private slots:
     {
         QFETCH(float, r);
         QFETCH(quint32, value);
-        QCOMPARE(frmGameOver::ColorValueOf(r), value);
-        QVERIFY(frmGameOver::ColorValueOf(r) < 16777216u);
+        QCOMPARE(frmGameOver::colorValueOf(r), value);
+        QVERIFY(frmGameOver::colorValueOf(r) < 16777216u);
     }
 
     void design()
@@ -74,13 +75,13 @@ private slots:
         random.afterScript = 0.5f;
         auto* screen = new frmGameOver(random);
         QCOMPARE(random.seeds, 1);
-        QVERIFY(screen->tmrTimer1()->isActive());
-        QCOMPARE(screen->tmrTimer1()->interval(), 20);
+        QVERIFY(screen->findChild<QTimer*>("tmrTimer1")->isActive());
+        QCOMPARE(screen->findChild<QTimer*>("tmrTimer1")->interval(), 20);
         QCOMPARE(screen->windowTitle(), QString("～Nabrel～ Orlenby"));
         QCOMPARE(screen->size(), QSize(402, 213));
         QCOMPARE(screen->minimumSize(), screen->maximumSize());
         QVERIFY(!(screen->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
-        QCOMPARE(Background(*screen), QApplication::palette(screen).color(QPalette::Window));
+        QCOMPARE(background(*screen), QApplication::palette(screen).color(QPalette::Window));
 
         struct Control { const char* name; QRect geometry; const char* text; const char* family; qreal size; bool bold; };
         for (const Control& c : {Control{"lblTitle", {40, 8, 337, 49}, "", "ＭＳ Ｐ明朝", 36, true},
@@ -98,10 +99,10 @@ private slots:
             QCOMPARE(label->font().bold(), c.bold);
             QVERIFY2(!label->autoFillBackground(), "transparent");
         }
-        QCOMPARE(screen->lblTitle()->palette().color(QPalette::WindowText), runtime::ColorFromDesignValue(255));
+        QCOMPARE(screen->lblTitle()->palette().color(QPalette::WindowText), runtime::colorFromDesignValue(255));
         QVERIFY(screen->lblTitle()->alignment() & Qt::AlignHCenter);
-        QCOMPARE(screen->cmdOKButton()->geometry(), QRect(160, 168, 81, 25));
-        QCOMPARE(screen->cmdOKButton()->text(), QString("OK"));
+        QCOMPARE(screen->findChild<QPushButton*>("cmdOKButton")->geometry(), QRect(160, 168, 81, 25));
+        QCOMPARE(screen->findChild<QPushButton*>("cmdOKButton")->text(), QString("OK"));
         delete screen;
     }
 
@@ -120,25 +121,25 @@ private slots:
         QPointer<frmGameOver> screen = new frmGameOver(random);
         screen->show();
 
-        Tick(*screen);
-        QCOMPARE(Background(*screen), QColor(0, 0, 0));
-        Tick(*screen);
-        QCOMPARE(Background(*screen), QColor(0, 0, 0x80));
-        Tick(*screen);
-        QCOMPARE(Background(*screen), QColor(0xFF, 0xFF, 0xFF));
-        Tick(*screen);
-        QCOMPARE(Background(*screen), QColor(0x56, 0x34, 0x12));
+        tick(*screen);
+        QCOMPARE(background(*screen), QColor(0, 0, 0));
+        tick(*screen);
+        QCOMPARE(background(*screen), QColor(0, 0, 0x80));
+        tick(*screen);
+        QCOMPARE(background(*screen), QColor(0xFF, 0xFF, 0xFF));
+        tick(*screen);
+        QCOMPARE(background(*screen), QColor(0x56, 0x34, 0x12));
         QTRY_VERIFY2(random.taken >= 10, "the timer itself keeps drawing");
 
         if (throughTheFrame)
             screen->close();
         else
-            QTest::mouseClick(screen->cmdOKButton(), Qt::LeftButton);
-        QVERIFY(!screen || !screen->tmrTimer1()->isActive());
+            QTest::mouseClick(screen->findChild<QPushButton*>("cmdOKButton"), Qt::LeftButton);
+        QVERIFY(!screen || !screen->findChild<QTimer*>("tmrTimer1")->isActive());
         const int takenAtClose = random.taken;
         QTest::qWait(100);
         QCOMPARE(random.taken, takenAtClose);
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!screen);
     }
 
@@ -162,9 +163,9 @@ private slots:
         random.afterScript = 0.0f;
         QPointer<frmGameOver> screen = new frmGameOver(random);
         screen->show();
-        QCOMPARE(screen->focusWidget(), screen->cmdOKButton());
-        QTest::keyClick(screen->cmdOKButton(), Qt::Key_Return);
-        FlushDeletes();
+        QCOMPARE(screen->focusWidget(), screen->findChild<QPushButton*>("cmdOKButton"));
+        QTest::keyClick(screen->findChild<QPushButton*>("cmdOKButton"), Qt::Key_Return);
+        flushDeletes();
         QVERIFY(!screen);
     }
 
@@ -174,18 +175,18 @@ private slots:
     {
         ScriptedMessageBoxes boxes;
         boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
-        QPointer<frmMain> window = new frmMain(random);
+        QPointer<frmMain> window = new frmMain(random, boxes);
         window->show();
         // Plays whole days with one action and the same answers each day, to the end. Every draw
         // is the largest (an open game-over screen draws too, so a script of draws would not hold).
         random.afterScript = kLargestDraw;
         auto endGameWith = [&](household::ActionButton action, QList<int> answers, const char* text) {
             window->findChild<QAction*>("mnuStart")->trigger();
-            for (int day = 0; day < 20 && window->game().turnCycle().running(); ++day) {
-                AnswerChoiceDialogs(answers);
-                window->button(action)->click();
+            for (int day = 0; day < 20 && gamePlaying(*window); ++day) {
+                answerChoiceDialogs(answers);
+                actionButton(*window, action)->click();
             }
-            frmGameOver* screen = window->gameOverScreen();
+            frmGameOver* screen = visibleWindows<frmGameOver>().value(0);
             QVERIFY(screen && screen->isVisible());
             QCOMPARE(screen->lblTitle()->text(), QString(text));
             QCOMPARE(screen->findChild<QLabel*>("lblGameOver")->text(), QString("GAME OVER"));
@@ -194,22 +195,22 @@ private slots:
         using household::ActionButton;
 
         endGameWith(ActionButton::Roudou, {1}, "母親餓死!!");  // -31 a day for the mother
-        QPointer<frmGameOver> first = window->gameOverScreen();
+        QPointer<frmGameOver> first = visibleWindows<frmGameOver>().value(0);
         const int seedsAfterFirst = random.seeds;  // Start, then the screen's load
         endGameWith(ActionButton::Shokuji, {2, 1}, "娘凍死!!");  // soy sauce for the mother only
-        QCOMPARE(window->gameOverScreen(), first.data());
+        QCOMPARE(visibleWindows<frmGameOver>().value(0), first.data());
         QCOMPARE(random.seeds, seedsAfterFirst + 1);  // only the new game's Start
-        QVERIFY(first->tmrTimer1()->isActive());
+        QVERIFY(first->findChild<QTimer*>("tmrTimer1")->isActive());
 
-        first->cmdOKButton()->click();
-        FlushDeletes();
+        first->findChild<QPushButton*>("cmdOKButton")->click();
+        flushDeletes();
         QVERIFY(!first);
         endGameWith(ActionButton::Roudou, {2}, "母親逮捕!!");
-        QVERIFY(window->gameOverScreen() != nullptr);
+        QVERIFY(visibleWindows<frmGameOver>().value(0) != nullptr);
         QCOMPARE(random.seeds, seedsAfterFirst + 3);  // Start and a fresh load
 
         window->close();
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!window);
     }
 };

@@ -8,6 +8,7 @@
 #include "frmMain.h"
 #include "frmOpening.h"
 #include "household_fakes.h"
+#include "main_window_controls.h"
 #include "scripted_message_boxes.h"
 
 #include <QLabel>
@@ -29,25 +30,25 @@ constexpr StatusLabel kStatusLabels[] = {StatusLabel::Day,        StatusLabel::C
                                          StatusLabel::MoneyValue, StatusLabel::HahaHP,      StatusLabel::MusumeHP};
 constexpr ActionButton kButtons[] = {ActionButton::Roudou, ActionButton::Kaimono, ActionButton::Shokuji};
 
-QStringList StatusTexts(const frmMain& window)
+QStringList statusTexts(const frmMain& window)
 {
     QStringList texts;
     for (StatusLabel label : kStatusLabels)
-        texts << window.statusLabel(label)->text();
+        texts << statusLabel(window, label)->text();
     return texts;
 }
 
-QList<bool> ButtonsEnabled(const frmMain& window)
+QList<bool> buttonsEnabled(const frmMain& window)
 {
     QList<bool> enabled;
     for (ActionButton button : kButtons)
-        enabled << window.button(button)->isEnabled();
+        enabled << actionButton(window, button)->isEnabled();
     return enabled;
 }
 
-QMenu* OpenMenu()
+QMenu* openMenu()
 {
-    return VisibleWindows<QMenu>().value(0);
+    return visibleWindows<QMenu>().value(0);
 }
 
 const QStringList kStartStatus = {"1", "2", "1000", "100", "100", "50"};
@@ -58,19 +59,28 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     ScriptedRandom random_;
+    ScriptedMessageBoxes boxes_;
     QPointer<frmMain> window_;
+
+    // The window's message boxes, with nothing recorded yet and No as the answer.
+    ScriptedMessageBoxes& freshBoxes()
+    {
+        boxes_.texts.clear();
+        boxes_.yesNoAnswer = runtime::MessageBoxAnswer::No;
+        return boxes_;
+    }
     frmMain& window() { return *window_; }
 
-    void StartGame() { window_->findChild<QAction*>("mnuStart")->trigger(); }
+    void startGame() { window_->findChild<QAction*>("mnuStart")->trigger(); }
 
 private slots:
-    void initTestCase() { runtime::InstallFontSubstitutions(); }
+    void initTestCase() { runtime::installFontSubstitutions(); }
 
     void init()
     {
         random_ = ScriptedRandom{};
         random_.afterScript = 0.0f;
-        window_ = new frmMain(random_);
+        window_ = new frmMain(random_, boxes_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
@@ -78,13 +88,12 @@ private slots:
     void cleanup()
     {
         if (window_) {
-            ScriptedMessageBoxes boxes;
-            boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
+            freshBoxes().yesNoAnswer = runtime::MessageBoxAnswer::Yes;
             window_->close();
         }
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!window_);
-        QVERIFY(OpenChoiceDialogs().isEmpty());
+        QVERIFY(openChoiceDialogs().isEmpty());
     }
 
     void everyCaptionFitsWhateverTheDesktopFont_data()
@@ -109,7 +118,7 @@ private slots:
         auto* main = new frmMain(random_);
         windows.emplace_back(main);
         for (StatusLabel label : kStatusLabels)
-            main->statusLabel(label)->setText("32767");
+            statusLabel(*main, label)->setText("32767");
         const QStringList choices[] = {{"労働内容を選択して下さい。", "内職", "援助交際"},
                                        {"食料を選択して下さい。", "カップ麺", "醤油"},
                                        {"食べる人を選択して下さい。", "母", "娘"}};
@@ -231,19 +240,19 @@ private slots:
         QCOMPARE(items[1]->objectName(), QString("mnuEnd"));
         QCOMPARE(items[1]->text(), QString("終了(&X)"));
 
-        StartGame();
-        QWidget* roudou = window().button(ActionButton::Roudou);
-        QCOMPARE(NextTabStop(roudou), window().button(ActionButton::Kaimono));
-        QCOMPARE(NextTabStop(window().button(ActionButton::Kaimono)), window().button(ActionButton::Shokuji));
+        startGame();
+        QWidget* roudou = actionButton(window(), ActionButton::Roudou);
+        QCOMPARE(nextTabStop(roudou), actionButton(window(), ActionButton::Kaimono));
+        QCOMPARE(nextTabStop(actionButton(window(), ActionButton::Kaimono)), actionButton(window(), ActionButton::Shokuji));
     }
 
     void opensEmptyAndANewGameShowsTheStartValues()
     {
-        QCOMPARE(StatusTexts(window()), QStringList(6, QString()));
-        QCOMPARE(ButtonsEnabled(window()), (QList<bool>{false, false, false}));
-        StartGame();
-        QCOMPARE(StatusTexts(window()), kStartStatus);
-        QCOMPARE(ButtonsEnabled(window()), (QList<bool>{true, true, true}));
+        QCOMPARE(statusTexts(window()), QStringList(6, QString()));
+        QCOMPARE(buttonsEnabled(window()), (QList<bool>{false, false, false}));
+        startGame();
+        QCOMPARE(statusTexts(window()), kStartStatus);
+        QCOMPARE(buttonsEnabled(window()), (QList<bool>{true, true, true}));
     }
 
     void keysRunTheirActionsWhateverHasTheFocus_data()
@@ -263,14 +272,14 @@ private slots:
         QFETCH(char, key);
         QFETCH(QString, prompt);
         if (focused >= 0) {
-            StartGame();
-            window().button(kButtons[focused])->setFocus();
+            startGame();
+            actionButton(window(), kButtons[focused])->setFocus();
         }
         QWidget* receiver = window().focusWidget() ? window().focusWidget() : window_.data();
         QString asked;
-        WhenChoiceDialogOpens([&asked](frmDialog* dialog) {
+        whenChoiceDialogOpens([&asked](frmDialog* dialog) {
             asked = dialog->lblLabel()->text();
-            dialog->CancelButton()->click();
+            dialog->findChild<QPushButton*>("CancelButton")->click();
         });
         QTest::keyClick(receiver, key);
         QCOMPARE(asked, prompt);
@@ -278,34 +287,34 @@ private slots:
 
     void otherKeysDoNothing()
     {
-        StartGame();
-        window().button(ActionButton::Roudou)->setFocus();
+        startGame();
+        actionButton(window(), ActionButton::Roudou)->setFocus();
         QTest::keyClicks(window().focusWidget(), "40aZ");
         QTest::qWait(20);
-        QVERIFY(OpenChoiceDialogs().isEmpty());
-        QCOMPARE(StatusTexts(window()), kStartStatus);
+        QVERIFY(openChoiceDialogs().isEmpty());
+        QCOMPARE(statusTexts(window()), kStartStatus);
     }
 
     void buttonsRunTheirActions()
     {
-        StartGame();
+        startGame();
         random_.draws = {0.0f, 0.0f};
-        WhenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(0)->click(); });  // piecework
-        QTest::mouseClick(window().button(ActionButton::Roudou), Qt::LeftButton);
-        QCOMPARE(StatusTexts(window()), (QStringList{"2", "2", "1000", "300", "79", "49"}));
+        whenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(0)->click(); });  // piecework
+        QTest::mouseClick(actionButton(window(), ActionButton::Roudou), Qt::LeftButton);
+        QCOMPARE(statusTexts(window()), (QStringList{"2", "2", "1000", "300", "79", "49"}));
     }
 
     void altFThenSStartsAndXAsks()
     {
         QTest::keyClick(window_, Qt::Key_F, Qt::AltModifier);
-        QMenu* menu = OpenMenu();
+        QMenu* menu = openMenu();
         QVERIFY(menu);
         QTest::keyClick(menu, Qt::Key_S);
-        QCOMPARE(StatusTexts(window()), kStartStatus);
+        QCOMPARE(statusTexts(window()), kStartStatus);
 
-        ScriptedMessageBoxes boxes;
+        ScriptedMessageBoxes& boxes = freshBoxes();
         QTest::keyClick(window_, Qt::Key_F, Qt::AltModifier);
-        menu = OpenMenu();
+        menu = openMenu();
         QVERIFY(menu);
         QTest::keyClick(menu, Qt::Key_X);
         QCOMPARE(boxes.texts, QStringList{"終了しますか？"});
@@ -314,65 +323,65 @@ private slots:
 
     void noToTheQuitQuestionChangesNothing()
     {
-        StartGame();
+        startGame();
         random_.draws = {0.0f, 0.0f};
-        WhenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(0)->click(); });
-        window().button(ActionButton::Roudou)->click();
-        const QStringList before = StatusTexts(window());
+        whenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(0)->click(); });
+        actionButton(window(), ActionButton::Roudou)->click();
+        const QStringList before = statusTexts(window());
 
-        ScriptedMessageBoxes boxes;
+        ScriptedMessageBoxes& boxes = freshBoxes();
         window().findChild<QAction*>("mnuEnd")->trigger();
         QVERIFY(!window().close());  // through the frame: the same question
         QCOMPARE(boxes.texts, (QStringList{"終了しますか？", "終了しますか？"}));
         QVERIFY(window().isVisible());
-        QCOMPARE(StatusTexts(window()), before);
-        QVERIFY(window().game().turnCycle().running());
+        QCOMPARE(statusTexts(window()), before);
+        QVERIFY(gamePlaying(window()));
     }
 
     void yesClosesTheWindowAndEverythingWithIt()
     {
-        StartGame();
-        ScriptedMessageBoxes boxes;
+        startGame();
+        ScriptedMessageBoxes& boxes = freshBoxes();
         boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
         // A choice is pending when End is chosen: Yes ends it there and then,
         // not only once the window is destroyed.
         bool closedWithTheWindow = false;
-        WhenChoiceDialogOpens([this, &closedWithTheWindow](frmDialog* dialog) {
+        whenChoiceDialogOpens([this, &closedWithTheWindow](frmDialog* dialog) {
             window().findChild<QAction*>("mnuEnd")->trigger();
             closedWithTheWindow = !dialog->isVisible();
         });
-        window().button(ActionButton::Roudou)->click();
+        actionButton(window(), ActionButton::Roudou)->click();
         QVERIFY(closedWithTheWindow);
         QCOMPARE(int(DialogResult), -1);
-        QVERIFY(OpenChoiceDialogs().isEmpty());
-        FlushDeletes();
+        QVERIFY(openChoiceDialogs().isEmpty());
+        flushDeletes();
         QVERIFY(!window_);
         QCOMPARE(random_.taken, 0);
     }
 
     void gameOverKeepsTheLastStatusAndStartBeginsAgain()
     {
-        StartGame();
+        startGame();
         random_.draws = {0.9f, 0.0f, 0.0f};  // arrested, then the day's decline
-        WhenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(1)->click(); });
-        window().button(ActionButton::Roudou)->click();
+        whenChoiceDialogOpens([](frmDialog* dialog) { dialog->btnButton(1)->click(); });
+        actionButton(window(), ActionButton::Roudou)->click();
 
-        QCOMPARE(ButtonsEnabled(window()), (QList<bool>{false, false, false}));
-        QCOMPARE(StatusTexts(window()), kStartStatus);
-        QPointer<frmGameOver> screen = window().gameOverScreen();
+        QCOMPARE(buttonsEnabled(window()), (QList<bool>{false, false, false}));
+        QCOMPARE(statusTexts(window()), kStartStatus);
+        QPointer<frmGameOver> screen = visibleWindows<frmGameOver>().value(0);
         QVERIFY(screen);
         QVERIFY(screen->isVisible());
         QCOMPARE(screen->lblTitle()->text(), QString("母親逮捕!!"));
 
-        StartGame();  // while the game-over screen still flashes
-        QCOMPARE(StatusTexts(window()), kStartStatus);
-        QCOMPARE(ButtonsEnabled(window()), (QList<bool>{true, true, true}));
+        startGame();  // while the game-over screen still flashes
+        QCOMPARE(statusTexts(window()), kStartStatus);
+        QCOMPARE(buttonsEnabled(window()), (QList<bool>{true, true, true}));
         QVERIFY(screen->isVisible());
 
-        ScriptedMessageBoxes boxes;
+        ScriptedMessageBoxes& boxes = freshBoxes();
         boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
         window().close();
-        FlushDeletes();
+        flushDeletes();
         QVERIFY2(!screen, "the game-over screen closes with the main window");
     }
 };

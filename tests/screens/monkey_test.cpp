@@ -10,7 +10,8 @@
 #include "frmMain.h"
 #include "frmOpening.h"
 #include "mersenne_random.h"
-#include "message_box.h"
+#include "main_window_controls.h"
+#include "message_boxes.h"
 #include "window_queries.h"
 
 #include <QAction>
@@ -30,83 +31,101 @@ namespace {
 // The game's draws come from the seed too; reseeding from the clock is ignored.
 class ReplayableRandom final : public household::RandomSource {
 public:
-    explicit ReplayableRandom(std::uint64_t seed) { inner_.Seed(seed); }
-    void SeedFromClock() override {}
-    float Next() override { return inner_.Next(); }
+    explicit ReplayableRandom(std::uint64_t seed) { inner_.seed(seed); }
+    void seedFromClock() override {}
+    float next() override { return inner_.next(); }
 
 private:
     runtime::MersenneRandom inner_;
 };
 
+// Answers OK boxes with OK and one Yes/No box in five with Yes, from the seed.
+class ReplayableMessageBoxes final : public runtime::MessageBoxes {
+public:
+    explicit ReplayableMessageBoxes(std::uint32_t seed) : answers_(seed) {}
+    runtime::MessageBoxAnswer show(const QString&, runtime::MessageBoxButtons buttons, QWidget*) override
+    {
+        if (buttons == runtime::MessageBoxButtons::Ok)
+            return runtime::MessageBoxAnswer::Ok;
+        return answers_() % 5 == 0 ? runtime::MessageBoxAnswer::Yes : runtime::MessageBoxAnswer::No;
+    }
+
+private:
+    std::mt19937 answers_;
+};
+
 class Monkey {
 public:
-    Monkey(std::uint32_t seed, long events) : engine_(seed), events_(events) {}
+    Monkey(std::uint32_t seed, long events)
+        : engine_(seed), events_(events), random_(seed), boxes_(seed + 1)
+    {
+    }
 
-    void Start() { ScheduleNext(); }
+    void start() { scheduleNext(); }
     long failures() const { return failures_; }
     long sent() const { return sent_; }
 
 private:
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
 
-    void ScheduleNext()
+    void scheduleNext()
     {
-        QTimer::singleShot(0, [this] { Tick(); });
+        QTimer::singleShot(0, [this] { tick(); });
     }
 
     // Scheduled before the event goes out: an event that opens a choice
     // dialog only returns once it closes, and the monkey must go on meanwhile.
-    void Tick()
+    void tick()
     {
         if (sent_ >= events_) {
-            Finish();
+            finish();
             return;
         }
         ++sent_;
-        ScheduleNext();
-        SendOne();
-        CheckInvariants();
-        CountWhatIsOpen();
+        scheduleNext();
+        sendOne();
+        checkInvariants();
+        countWhatIsOpen();
     }
 
-    QWidget* AnyWindow()
+    QWidget* anyWindow()
     {
         QList<QWidget*> windows;
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible() && !qobject_cast<QMenu*>(window))
                 windows << window;
-        return windows.isEmpty() ? nullptr : windows[Pick(int(windows.size()))];
+        return windows.isEmpty() ? nullptr : windows[pick(int(windows.size()))];
     }
 
-    static QWidget* KeyTarget(QWidget* window) { return window->focusWidget() ? window->focusWidget() : window; }
+    static QWidget* keyTarget(QWidget* window) { return window->focusWidget() ? window->focusWidget() : window; }
 
-    void SendOne()
+    void sendOne()
     {
-        if (VisibleWindows<frmMain>().isEmpty() && VisibleWindows<frmOpening>().isEmpty())
-            (new frmOpening)->show();
+        if (visibleWindows<frmMain>().isEmpty() && visibleWindows<frmOpening>().isEmpty())
+            (new frmOpening(random_, boxes_))->show();
 
-        if (QMenu* menu = VisibleWindows<QMenu>().value(0)) {  // a menu is open: pick from it or leave it
+        if (QMenu* menu = visibleWindows<QMenu>().value(0)) {  // a menu is open: pick from it or leave it
             const Qt::Key keys[] = {Qt::Key_S, Qt::Key_X, Qt::Key_Escape, Qt::Key_Down, Qt::Key_Return};
-            QTest::keyClick(menu, keys[Pick(5)]);
+            QTest::keyClick(menu, keys[pick(5)]);
             return;
         }
-        QWidget* window = AnyWindow();
+        QWidget* window = anyWindow();
         if (!window)
             return;
-        switch (Pick(10)) {
+        switch (pick(10)) {
         case 0:
         case 1: {
             const char typed[] = {'1', '2', '3', '1', 'a'};
-            QTest::keyClick(KeyTarget(window), typed[Pick(5)]);
+            QTest::keyClick(keyTarget(window), typed[pick(5)]);
             break;
         }
         case 2: {
             const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Space};
-            QTest::keyClick(KeyTarget(window), keys[Pick(4)]);
+            QTest::keyClick(keyTarget(window), keys[pick(4)]);
             break;
         }
         case 3:
-            if (auto* main = VisibleWindows<frmMain>().value(0))
+            if (auto* main = visibleWindows<frmMain>().value(0))
                 QTest::keyClick(main, Qt::Key_F, Qt::AltModifier);
             break;
         case 4:
@@ -114,52 +133,54 @@ private:
         case 6: {
             const auto buttons = window->findChildren<QPushButton*>();
             if (!buttons.isEmpty())
-                QTest::mouseClick(buttons[Pick(int(buttons.size()))], Qt::LeftButton);
+                QTest::mouseClick(buttons[pick(int(buttons.size()))], Qt::LeftButton);
             break;
         }
         case 7:
-            if (auto* main = VisibleWindows<frmMain>().value(0))
+            if (auto* main = visibleWindows<frmMain>().value(0))
                 main->findChild<QAction*>("mnuStart")->trigger();
             break;
         case 8:
-            if (Pick(20) == 0)
+            if (pick(20) == 0)
                 window->close();
             break;
         default:
-            QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(Pick(window->width()), Pick(window->height())));
+            QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(pick(window->width()), pick(window->height())));
             break;
         }
     }
 
-    void Fail(const char* what)
+    void fail(const char* what)
     {
         ++failures_;
         std::fprintf(stderr, "FAIL after event %ld: %s\n", sent_, what);
     }
 
-    void CheckInvariants()
+    void checkInvariants()
     {
-        for (frmMain* main : VisibleWindows<frmMain>()) {
-            const household::HouseholdState& s = main->game().state();
-            if (s.Money < -1)
-                Fail("Money below -1");
-            if (s.Shoyu < 0 || s.Shoyu % 100 != 0)
-                Fail("Shoyu not a non-negative multiple of 100");
-            if (s.CupMen < 0)
-                Fail("CupMen below 0");
+        for (frmMain* main : visibleWindows<frmMain>()) {
+            // What the status shows of the household.
+            const auto shown = [main](household::StatusLabel label) { return statusLabel(*main, label)->text().toInt(); };
+            if (shown(household::StatusLabel::MoneyValue) < -1)
+                fail("Money below -1");
+            const int shoyu = shown(household::StatusLabel::ShoyuValue);
+            if (shoyu < 0 || shoyu % 100 != 0)
+                fail("Shoyu not a non-negative multiple of 100");
+            if (shown(household::StatusLabel::CupMenValue) < 0)
+                fail("CupMen below 0");
         }
-        if (VisibleWindows<frmDialog>().size() > 1)
-            Fail("more than one choice dialog open");
-        if (VisibleWindows<frmMain>().size() > 1)
-            Fail("more than one main window open");
+        if (visibleWindows<frmDialog>().size() > 1)
+            fail("more than one choice dialog open");
+        if (visibleWindows<frmMain>().size() > 1)
+            fail("more than one main window open");
     }
 
     // Proof that the stream reached the places that matter.
-    void CountWhatIsOpen()
+    void countWhatIsOpen()
     {
-        withDialog_ += !VisibleWindows<frmDialog>().isEmpty();
-        withGameOver_ += !VisibleWindows<frmGameOver>().isEmpty();
-        for (frmMain* main : VisibleWindows<frmMain>())
+        withDialog_ += !visibleWindows<frmDialog>().isEmpty();
+        withGameOver_ += !visibleWindows<frmGameOver>().isEmpty();
+        for (frmMain* main : visibleWindows<frmMain>())
             if (main != lastMain_) {
                 lastMain_ = main;
                 ++mainWindows_;
@@ -167,14 +188,14 @@ private:
     }
 
 public:
-    void PrintCoverage() const
+    void printCoverage() const
     {
         std::printf("events with a choice dialog open: %ld, with a game-over screen open: %ld, main windows: %ld\n",
                     withDialog_, withGameOver_, mainWindows_);
     }
 
 private:
-    void Finish()
+    void finish()
     {
         // exit(), not quit(): quit() asks every window to close first, and the
         // main window may be told No.
@@ -183,6 +204,8 @@ private:
 
     std::mt19937 engine_;
     long events_;
+    ReplayableRandom random_;
+    ReplayableMessageBoxes boxes_;
     long sent_ = 0;
     long failures_ = 0;
     long withDialog_ = 0;
@@ -197,28 +220,17 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the monkey reopens the title screen
-    runtime::InstallFontSubstitutions();
+    runtime::installFontSubstitutions();
     const std::uint32_t seed = argc > 1 ? std::uint32_t(std::strtoul(argv[1], nullptr, 10)) : 20261207u;
     const long events = argc > 2 ? std::atol(argv[2]) : 100000;
     std::printf("monkey seed %u, %ld events (replay: %s %u %ld)\n", seed, events, argv[0], seed, events);
     std::fflush(stdout);
 
-    ReplayableRandom random(seed);
-    runtime::ReplaceSharedRandom(&random);
-    std::mt19937 answers(seed + 1);
-    runtime::SetMessageBoxResponder([&answers](const QString&, runtime::MessageBoxButtons buttons) {
-        if (buttons == runtime::MessageBoxButtons::Ok)
-            return runtime::MessageBoxAnswer::Ok;
-        return answers() % 5 == 0 ? runtime::MessageBoxAnswer::Yes : runtime::MessageBoxAnswer::No;
-    });
-
     Monkey monkey(seed, events);
-    monkey.Start();
+    monkey.start();
     app.exec();
-    FlushDeletes();
-    runtime::SetMessageBoxResponder({});
-    runtime::ReplaceSharedRandom(nullptr);
-    monkey.PrintCoverage();
+    flushDeletes();
+    monkey.printCoverage();
     std::printf("monkey: %ld events sent, %ld failures\n", monkey.sent(), monkey.failures());
     return monkey.failures() == 0 && monkey.sent() == events ? EXIT_SUCCESS : EXIT_FAILURE;
 }

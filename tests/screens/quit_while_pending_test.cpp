@@ -20,14 +20,14 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    runtime::InstallFontSubstitutions();
+    runtime::installFontSubstitutions();
     ScriptedMessageBoxes boxes;
     boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
 
     household::testing::ScriptedRandom random;
     random.draws = {0.9f, 0.0f, 0.0f};  // the first game ends in an arrest
     random.afterScript = 0.0f;
-    QPointer<frmMain> window = new frmMain(random);
+    QPointer<frmMain> window = new frmMain(random, boxes);
     window->show();
     QPointer<frmGameOver> leftOver;
 
@@ -39,13 +39,13 @@ int main(int argc, char* argv[])
     bool gameOverShown = false;
     QTimer::singleShot(0, [&] {
         window->findChild<QAction*>("mnuStart")->trigger();
-        AnswerChoiceDialogs({2});
+        answerChoiceDialogs({2});
         typeOne();
-        leftOver = window->gameOverScreen();
+        leftOver = visibleWindows<frmGameOver>().value(0);
         gameOverShown = leftOver && leftOver->isVisible();
 
         window->findChild<QAction*>("mnuStart")->trigger();
-        WhenChoiceDialogOpens([&](frmDialog*) {
+        whenChoiceDialogOpens([&](frmDialog*) {
             dialogSeen = true;
             window->close();  // through the frame, answered Yes
         });
@@ -57,8 +57,8 @@ int main(int argc, char* argv[])
     });
 
     const int code = app.exec();
-    FlushDeletes();
-    const bool ok = code == 0 && dialogSeen && gameOverShown && !window && !leftOver && OpenChoiceDialogs().isEmpty() &&
+    flushDeletes();
+    const bool ok = code == 0 && dialogSeen && gameOverShown && !window && !leftOver && openChoiceDialogs().isEmpty() &&
                     boxes.texts == QStringList{QStringLiteral("終了しますか？")};
     std::printf("%s: exec %d, dialog seen %d, game over shown %d, main window %s, game-over screen %s\n",
                 ok ? "PASS" : "FAIL", code, dialogSeen, gameOverShown, window ? "left" : "gone",

@@ -1,27 +1,19 @@
 #pragma once
 
-#include "message_box.h"
+#include "message_boxes.h"
 
 #include <QStringList>
 
-// Answers every message box while alive: OK boxes with OK, Yes/No boxes with
-// yesNoAnswer. Records each text.
-class ScriptedMessageBoxes {
+// Answers every message box: OK boxes with OK, Yes/No boxes with yesNoAnswer.
+// Records each text.
+class ScriptedMessageBoxes final : public runtime::MessageBoxes {
 public:
     QStringList texts;
     runtime::MessageBoxAnswer yesNoAnswer = runtime::MessageBoxAnswer::No;
 
-    ScriptedMessageBoxes()
+    runtime::MessageBoxAnswer show(const QString& text, runtime::MessageBoxButtons buttons, QWidget*) override
     {
-        previous_ = runtime::SetMessageBoxResponder([this](const QString& text, runtime::MessageBoxButtons buttons) {
-            texts << text;
-            return buttons == runtime::MessageBoxButtons::YesNo ? yesNoAnswer : runtime::MessageBoxAnswer::Ok;
-        });
+        texts << text;
+        return buttons == runtime::MessageBoxButtons::YesNo ? yesNoAnswer : runtime::MessageBoxAnswer::Ok;
     }
-    ~ScriptedMessageBoxes() { runtime::SetMessageBoxResponder(previous_); }
-    ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
-    ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
-
-private:
-    runtime::MessageBoxResponder previous_;
 };

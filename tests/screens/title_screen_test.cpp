@@ -4,6 +4,8 @@
 #include "scripted_message_boxes.h"
 #include "window_queries.h"
 
+#include "main_window_controls.h"
+
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -11,9 +13,9 @@
 
 namespace {
 
-QList<frmMain*> MainWindows()
+QList<frmMain*> mainWindows()
 {
-    return VisibleWindows<frmMain>();
+    return visibleWindows<frmMain>();
 }
 
 }  // namespace
@@ -21,16 +23,17 @@ QList<frmMain*> MainWindows()
 class TitleScreenTest : public QObject {
     Q_OBJECT
 
+    ScriptedMessageBoxes boxes_;  // answers the main window's quit question with Yes
+
 private slots:
-    void initTestCase() { runtime::InstallFontSubstitutions(); }
+    void initTestCase() { runtime::installFontSubstitutions(); }
 
     void cleanup()
     {
-        ScriptedMessageBoxes boxes;
-        boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
-        for (frmMain* main : MainWindows())
+        boxes_.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
+        for (frmMain* main : mainWindows())
             main->close();
-        FlushDeletes();
+        flushDeletes();
     }
 
     void design()
@@ -61,9 +64,9 @@ private slots:
         QVERIFY(screen.findChild<QLabel*>("lblSubTitle")->alignment() & Qt::AlignHCenter);
         const QString credit = screen.findChild<QLabel*>("lblCopyRight")->text();
         QVERIFY(!credit.isEmpty() && !credit.contains('\n'));
-        QCOMPARE(screen.cmdStartButton()->geometry(), QRect(160, 168, 81, 25));
-        QCOMPARE(screen.cmdStartButton()->text(), QString("START!"));
-        QCOMPARE(screen.focusWidget(), screen.cmdStartButton());
+        QCOMPARE(screen.findChild<QPushButton*>("cmdStartButton")->geometry(), QRect(160, 168, 81, 25));
+        QCOMPARE(screen.findChild<QPushButton*>("cmdStartButton")->text(), QString("START!"));
+        QCOMPARE(screen.focusWidget(), screen.findChild<QPushButton*>("cmdStartButton"));
     }
 
     void startOpensTheMainWindowAndCloses_data()
@@ -77,19 +80,18 @@ private slots:
     void startOpensTheMainWindowAndCloses()
     {
         QFETCH(int, key);
-        QPointer<frmOpening> screen = new frmOpening;
+        QPointer<frmOpening> screen = new frmOpening(runtime::sharedRandom(), boxes_);
         screen->show();
-        QVERIFY(MainWindows().isEmpty());
+        QVERIFY(mainWindows().isEmpty());
         if (key)
             QTest::keyClick(screen->focusWidget(), Qt::Key(key));
         else
-            QTest::mouseClick(screen->cmdStartButton(), Qt::LeftButton);
+            QTest::mouseClick(screen->findChild<QPushButton*>("cmdStartButton"), Qt::LeftButton);
 
-        const QList<frmMain*> mains = MainWindows();
+        const QList<frmMain*> mains = mainWindows();
         QCOMPARE(mains.size(), 1);
-        QVERIFY(!mains.front()->game().turnCycle().running());
-        QVERIFY(!mains.front()->button(household::ActionButton::Roudou)->isEnabled());
-        FlushDeletes();
+        QVERIFY(!gamePlaying(*mains.front()));
+        flushDeletes();
         QVERIFY2(!screen, "the title screen is destroyed");
     }
 };

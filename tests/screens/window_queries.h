@@ -6,7 +6,7 @@
 
 // The windows of type T that are on screen now (closed ones may still await deletion).
 template <typename T>
-QList<T*> VisibleWindows()
+QList<T*> visibleWindows()
 {
     QList<T*> found;
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -16,7 +16,7 @@ QList<T*> VisibleWindows()
 }
 
 // Destroys the windows that closed themselves (deleteLater) since the last call.
-inline void FlushDeletes()
+inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -1,4 +1,4 @@
-#include "CachedTextLabel.h"
+#include "cached_text_label.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "qt_message_boxes.h"
 
 #include "window_helpers.h"
 
@@ -8,17 +8,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <utility>
-
 namespace runtime {
 
 namespace {
-
-MessageBoxResponder& Responder()
-{
-    static MessageBoxResponder responder;
-    return responder;
-}
 
 // Beside its caption a title bar holds the window's icon and up to three
 // buttons; openbox's default theme needs about this much for them.
@@ -37,13 +29,10 @@ void widenToCaption(QMessageBox& box)
 
 }  // namespace
 
-MessageBoxAnswer ShowMessageBox(const QString& text, MessageBoxButtons buttons, QWidget* parent)
+MessageBoxAnswer QtMessageBoxes::show(const QString& text, MessageBoxButtons buttons, QWidget* parent)
 {
-    if (Responder())
-        return Responder()(text, buttons);
-
     const bool yesNo = buttons == MessageBoxButtons::YesNo;
-    QMessageBox box(QMessageBox::Warning, AppTitle(), text,
+    QMessageBox box(QMessageBox::Warning, appTitle(), text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     // A Japanese desktop's words, whatever the locale and Qt's installed translations.
     if (yesNo) {
@@ -59,9 +48,10 @@ MessageBoxAnswer ShowMessageBox(const QString& text, MessageBoxButtons buttons, 
     return answer == QMessageBox::Yes ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
 }
 
-MessageBoxResponder SetMessageBoxResponder(MessageBoxResponder responder)
+MessageBoxes& realMessageBoxes()
 {
-    return std::exchange(Responder(), std::move(responder));
+    static QtMessageBoxes boxes;
+    return boxes;
 }
 
 }  // namespace runtime
