@@ -26,7 +26,7 @@ xdotool windowactivate --sync "$(windows_sized Nabrel 402 213)"
 key Return
 xdotool windowactivate --sync "$(main_window)"
 key alt+f x
-wait_for bash -c '[ "$(xdotool search --onlyvisible --pid "$0" --name . | wc -l)" = 2 ]' "$pid"
+wait_for window_count_is 2
 key Return
 # The trace ends with the game; anything it still follows then is not the game.
 wait_for process_gone

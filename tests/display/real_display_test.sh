@@ -8,21 +8,7 @@ source "$(dirname "$0")/x_helpers.sh"
 nabrel=$1
 shots=$2
 mkdir -p "$shots"
-passed=0
-failed=0
 pid=""
-
-check() {
-    local what=$1
-    shift
-    if "$@" >/dev/null; then
-        passed=$((passed + 1))
-        echo "ok   $what"
-    else
-        failed=$((failed + 1))
-        echo "FAIL $what"
-    fi
-}
 
 shot() { import -window root "$shots/$1.png"; }
 
@@ -30,8 +16,6 @@ click_at() {  # window, x, y in client coordinates
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
-windows_of_game() { xdotool search --onlyvisible --pid "$pid" --name . 2>/dev/null | wc -l; }
-window_count_is() { [ "$(windows_of_game)" = "$1" ]; }
 running() { kill -0 "$pid" 2>/dev/null; }
 active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 

@@ -8,17 +8,9 @@ source "$(dirname "$0")/x_helpers.sh"
 package=$1
 shots=$2
 mkdir -p "$shots"
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@" >/dev/null 2>&1; then passed=$((passed + 1)); echo "ok   $what"; else failed=$((failed + 1)); echo "FAIL $what"; fi
-}
 shot() { import -window root "$shots/wine_$1.png"; }
 caption_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
 off_taskbar() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || transient_dialog "$1"; }
-window_count_is() { [ "$(xdotool search --onlyvisible --pid "$pid" --name . 2>/dev/null | wc -l)" = "$1" ]; }
 # Wine hands keys to an open menu only once it has shown: wait for it.
 mapped_count_is() { [ "$(xdotool search --onlyvisible --pid "$pid" --class . 2>/dev/null | wc -l)" = "$1" ]; }
 menu_key() {

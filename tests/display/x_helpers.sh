@@ -1,6 +1,21 @@
 # Shell helpers for driving the game on a real X display; sourced by the display tests.
 # Expects $pid to hold the game's process id.
 
+# Runs a check: "ok" or "FAIL" and its description, counted in $passed and $failed.
+passed=0
+failed=0
+check() {
+    local what=$1
+    shift
+    if "$@" >/dev/null 2>&1; then
+        passed=$((passed + 1))
+        echo "ok   $what"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $what"
+    fi
+}
+
 # Repeats a command until it succeeds, for at most 30 seconds: a generous
 # deadline, so a loaded machine only makes the test slower, never red.
 wait_for() {
@@ -26,6 +41,7 @@ windows_sized() {
     done
 }
 
+window_count_is() { [ "$(xdotool search --onlyvisible --pid "$pid" --name . 2>/dev/null | wc -l)" = "$1" ]; }
 has_window() { [ -n "$(windows_sized "$@")" ]; }
 no_window() { [ -z "$(windows_sized "$@")" ]; }
 process_gone() { ! kill -0 "$pid" 2>/dev/null; }
