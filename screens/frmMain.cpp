@@ -122,13 +122,16 @@ void frmMain::closeEvent(QCloseEvent* event)
     }
     // A window destroyed from outside has nothing left to ask on.
     if (!quitConfirmed_ && !runtime::windowLost(this)) {
-        event->ignore();
-        // The frame's close asks End's question, from the event loop.
-        if (event->spontaneous())
+        if (event->spontaneous()) {
+            // The frame's close asks End's question, from the event loop.
+            event->ignore();
             QMetaObject::invokeMethod(this, &frmMain::onEndTriggered, Qt::QueuedConnection);
-        if (event->spontaneous() || !confirmQuit())
             return;
-        event->accept();
+        }
+        if (!confirmQuit()) {
+            event->ignore();
+            return;
+        }
     }
     quitConfirmed_ = true;
     // The game, a pending choice and the game-over screen all end with the window.

@@ -16,6 +16,7 @@ mingw=x86_64-w64-mingw32
 
 ensure_packages "${game_packages[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
     mingw-w64-x86-64-dev dpkg-dev zip
+host_cmake_dir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake  # the host's Qt tools
 
 qt_version=$(dpkg-query -W -f='${source:Version}' libqt6core6)
 # Core, Gui, Widgets and the Windows platform plugin and style; nothing else.
@@ -58,7 +59,7 @@ if [ ! -f "$qt/bin/qt-cmake" ]; then
     mkdir "$work/build"
     (cd "$work/build" && "$work/src/configure" -prefix "$work/prefix" "${qt_options[@]}" -- \
         -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
-        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake") >"$work/configure.log" 2>&1 ||
+        -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir") >"$work/configure.log" 2>&1 ||
         { tail -40 "$work/configure.log" >&2; exit 1; }
     cmake --build "$work/build" --parallel >"$work/build.log" 2>&1 || { tail -40 "$work/build.log" >&2; exit 1; }
     cmake --install "$work/build" >/dev/null
@@ -69,7 +70,7 @@ fi
 
 "$qt/bin/qt-cmake" -S "$source" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" >/dev/null
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" >/dev/null
 cmake --build "$out" --target nabrel
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
