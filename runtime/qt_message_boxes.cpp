@@ -29,23 +29,40 @@ void widenToCaption(QMessageBox& box)
 
 }  // namespace
 
-MessageBoxAnswer QtMessageBoxes::show(const QString& text, MessageBoxButtons buttons, QWidget* parent)
+MessageBoxAnswer QtMessageBoxes::show(const QString& text, MessageBoxButtons buttons, QWidget* owner)
 {
     const bool yesNo = buttons == MessageBoxButtons::YesNo;
-    QMessageBox box(QMessageBox::Warning, appTitle(), text,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // On the heap: a box whose owner is destroyed under it goes with the owner.
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, appTitle(), text,
+                                                yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
     // A Japanese desktop's words, whatever the locale and Qt's installed translations.
     if (yesNo) {
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+        box->button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+        box->button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+        // Enter says yes and Esc no, in whatever order the desktop's theme puts the buttons.
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
     } else {
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+        box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     }
-    widenToCaption(box);
-    const int answer = box.exec();
+    widenToCaption(*box);
+    open_.append(box);
+    const int answer = box->exec();
+    open_.removeAll(box);
+    delete box;
     if (!yesNo)
         return MessageBoxAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
+}
+
+void QtMessageBoxes::closeOpen(const QWidget* owner, MessageBoxAnswer answer)
+{
+    const int code = answer == MessageBoxAnswer::Yes ? QMessageBox::Yes
+                     : answer == MessageBoxAnswer::No ? QMessageBox::No
+                                                      : QMessageBox::Ok;
+    for (const QPointer<QMessageBox>& box : std::as_const(open_))
+        if (box && box->parentWidget() == owner)
+            box->done(code);
 }
 
 MessageBoxes& realMessageBoxes()

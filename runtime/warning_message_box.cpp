@@ -1,12 +1,10 @@
 #include "warning_message_box.h"
 
-#include <QApplication>
-
 namespace runtime {
 
 void WarningMessageBox::showWarning(const std::string& text)
 {
-    boxes_.show(QString::fromStdString(text), MessageBoxButtons::Ok, QApplication::activeWindow());
+    boxes_.show(QString::fromStdString(text), MessageBoxButtons::Ok, owner_);
 }
 
 }  // namespace runtime

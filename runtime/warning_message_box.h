@@ -5,15 +5,17 @@
 
 namespace runtime {
 
-// The actions' warnings as message boxes with an OK button.
+// The actions' warnings as message boxes with an OK button, owned by the
+// window whose action raised them.
 class WarningMessageBox final : public household::WarningBox {
 public:
-    explicit WarningMessageBox(MessageBoxes& boxes) : boxes_(boxes) {}
+    WarningMessageBox(MessageBoxes& boxes, QWidget* owner) : boxes_(boxes), owner_(owner) {}
 
     void showWarning(const std::string& text) override;
 
 private:
     MessageBoxes& boxes_;
+    QWidget* owner_;
 };
 
 }  // namespace runtime

@@ -2,19 +2,17 @@
 
 #include "design_fonts.h"
 #include "frmGameOver.h"
-#include "lost_window_watcher.h"
 #include "ui_frmMain.h"
 #include "window_helpers.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
 
 frmMain::frmMain(household::RandomSource& random, runtime::MessageBoxes& boxes, QWidget* parent)
     : QMainWindow(parent, runtime::kFixedSingleFrame),
-      ui_(std::make_unique<Ui::frmMain>()), random_(random), boxes_(boxes), prompt_(this), warnings_(boxes),
-      game_(household_, random, prompt_, warnings_, *this)
+      ui_(std::make_unique<Ui::frmMain>()), random_(random), boxes_(boxes), prompt_(this), warnings_(boxes, this),
+      game_(household_, random, prompt_, warnings_, *this),
+      lifetime_(*this, [this] { return confirmQuit(); }, [this] { stopRunning(); })
 {
     ui_->setupUi(this);
     runtime::applyDesignFonts(this);
@@ -28,9 +26,9 @@ frmMain::frmMain(household::RandomSource& random, runtime::MessageBoxes& boxes, 
 
     connect(ui_->mnuStart, &QAction::triggered, this, &frmMain::onStartTriggered);
     connect(ui_->mnuEnd, &QAction::triggered, this, &frmMain::onEndTriggered);
-    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { game_.work(); });
-    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { game_.shopping(); });
-    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { game_.meal(); });
+    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { lifetime_.run([this] { game_.work(); }); });
+    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { lifetime_.run([this] { game_.shopping(); }); });
+    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { lifetime_.run([this] { game_.meal(); }); });
 
     // Key preview: the window sees every key typed into it before the control with the focus.
     installEventFilter(this);
@@ -79,11 +77,11 @@ void frmMain::onKeyPress(const QString& typed)
 {
     // Straight to the actions, whether or not their buttons are enabled.
     if (typed == QLatin1String("1"))
-        game_.work();
+        lifetime_.run([this] { game_.work(); });
     else if (typed == QLatin1String("2"))
-        game_.shopping();
+        lifetime_.run([this] { game_.shopping(); });
     else if (typed == QLatin1String("3"))
-        game_.meal();
+        lifetime_.run([this] { game_.meal(); });
 }
 
 void frmMain::onStartTriggered()
@@ -93,48 +91,28 @@ void frmMain::onStartTriggered()
 
 void frmMain::onEndTriggered()
 {
-    // Asked here, outside any close: a close request that came in while the
-    // question was open would otherwise be taken as done by the toolkit.
-    if (askingToQuit_ || !confirmQuit())
-        return;
-    quitConfirmed_ = true;
-    close();
+    lifetime_.askToClose();
 }
 
 bool frmMain::confirmQuit()
 {
-    askingToQuit_ = true;
-    const bool yes = boxes_.show(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this) ==
-                     runtime::MessageBoxAnswer::Yes;
-    askingToQuit_ = false;
-    return yes;
+    return boxes_.show(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this) ==
+           runtime::MessageBoxAnswer::Yes;
+}
+
+void frmMain::stopRunning()
+{
+    // The game and any pending choice end silently; open boxes let their window go.
+    game_.close();
+    boxes_.closeOpen(this, runtime::MessageBoxAnswer::Yes);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (askingToQuit_) {
-        // The open question stays in charge: closing again asks nothing new.
-        // A window destroyed meanwhile leaves nothing to keep: that answers Yes.
+    if (!lifetime_.mayCloseNow()) {
         event->ignore();
-        if (auto* box = findChild<QMessageBox*>(); box && runtime::windowLost(this))
-            box->done(QMessageBox::Yes);
         return;
     }
-    // A window destroyed from outside has nothing left to ask on.
-    if (!quitConfirmed_ && !runtime::windowLost(this)) {
-        if (event->spontaneous()) {
-            // The frame's close asks End's question, from the event loop.
-            event->ignore();
-            QMetaObject::invokeMethod(this, &frmMain::onEndTriggered, Qt::QueuedConnection);
-            return;
-        }
-        if (!confirmQuit()) {
-            event->ignore();
-            return;
-        }
-    }
-    quitConfirmed_ = true;
-    // The game, a pending choice and the game-over screen all end with the window.
     game_.close();
     if (gameOver_)
         gameOver_->close();

@@ -6,6 +6,7 @@
 #include "qt_message_boxes.h"
 #include "turn_screens.h"
 #include "warning_message_box.h"
+#include "window_lifetime.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -39,6 +40,7 @@ private:
     void onEndTriggered();
     void onKeyPress(const QString& typed);
     bool confirmQuit();
+    void stopRunning();
     QPushButton* button(household::ActionButton which) const;
     QLabel* statusLabel(household::StatusLabel which) const;
 
@@ -55,6 +57,6 @@ private:
     runtime::WarningMessageBox warnings_;
     household::HouseholdGame game_;
     QPointer<frmGameOver> gameOver_;
-    bool quitConfirmed_ = false;
-    bool askingToQuit_ = false;
+    // When and how this window may end: every action and box runs through it.
+    runtime::WindowLifetime lifetime_;
 };

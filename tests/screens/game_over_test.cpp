@@ -209,9 +209,7 @@ private slots:
         QVERIFY(visibleWindows<frmGameOver>().value(0) != nullptr);
         QCOMPARE(random.seeds, seedsAfterFirst + 3);  // Start and a fresh load
 
-        window->close();
-        flushDeletes();
-        QVERIFY(!window);
+        QVERIFY(closeAndAwaitDestruction(window));
     }
 };
 

@@ -49,6 +49,7 @@ public:
             return runtime::MessageBoxAnswer::Ok;
         return answers_() % 5 == 0 ? runtime::MessageBoxAnswer::Yes : runtime::MessageBoxAnswer::No;
     }
+    void closeOpen(const QWidget*, runtime::MessageBoxAnswer) override {}
 
 private:
     std::mt19937 answers_;

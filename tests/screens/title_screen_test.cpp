@@ -32,8 +32,7 @@ private slots:
     {
         boxes_.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
         for (frmMain* main : mainWindows())
-            main->close();
-        flushDeletes();
+            QVERIFY(closeAndAwaitDestruction(main));
     }
 
     void design()

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QList>
+#include <QPointer>
+#include <QTest>
 #include <QWidget>
 
 // The windows of type T that are on screen now (closed ones may still await deletion).
@@ -19,4 +21,13 @@ QList<T*> visibleWindows()
 inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Asks a window to close and waits until it is destroyed: the main window asks
+// its question from the event loop. False when it is still there after 5 s.
+inline bool closeAndAwaitDestruction(QWidget* window)
+{
+    QPointer<QWidget> guard = window;
+    guard->close();
+    return QTest::qWaitFor([&guard] { return guard.isNull(); }, 5000);
 }
