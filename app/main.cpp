@@ -1,6 +1,7 @@
 #include "font_substitution.h"
 #include "frmOpening.h"
 #include "lost_window_watcher.h"
+#include "startup_resources.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,6 +17,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 #endif
+    if (!runtime::ensureStartupResources())
+        return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nabrel"));
     QApplication::setApplicationVersion(QStringLiteral(NABREL_VERSION));

@@ -26,9 +26,9 @@ frmMain::frmMain(household::RandomSource& random, runtime::MessageBoxes& boxes, 
 
     connect(ui_->mnuStart, &QAction::triggered, this, &frmMain::onStartTriggered);
     connect(ui_->mnuEnd, &QAction::triggered, this, &frmMain::onEndTriggered);
-    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { lifetime_.run([this] { game_.work(); }); });
-    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { lifetime_.run([this] { game_.shopping(); }); });
-    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { lifetime_.run([this] { game_.meal(); }); });
+    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { act(&household::HouseholdGame::work); });
+    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { act(&household::HouseholdGame::shopping); });
+    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { act(&household::HouseholdGame::meal); });
 
     // Key preview: the window sees every key typed into it before the control with the focus.
     installEventFilter(this);
@@ -77,11 +77,16 @@ void frmMain::onKeyPress(const QString& typed)
 {
     // Straight to the actions, whether or not their buttons are enabled.
     if (typed == QLatin1String("1"))
-        lifetime_.run([this] { game_.work(); });
+        act(&household::HouseholdGame::work);
     else if (typed == QLatin1String("2"))
-        lifetime_.run([this] { game_.shopping(); });
+        act(&household::HouseholdGame::shopping);
     else if (typed == QLatin1String("3"))
-        lifetime_.run([this] { game_.meal(); });
+        act(&household::HouseholdGame::meal);
+}
+
+void frmMain::act(void (household::HouseholdGame::*action)())
+{
+    lifetime_.run([this, action] { (game_.*action)(); });
 }
 
 void frmMain::onStartTriggered()
@@ -113,6 +118,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // The game-over screen goes with the window.
     game_.close();
     if (gameOver_)
         gameOver_->close();

@@ -39,6 +39,8 @@ private:
     void onStartTriggered();
     void onEndTriggered();
     void onKeyPress(const QString& typed);
+    // Runs one of the game's actions on the window's behalf (see lifetime_).
+    void act(void (household::HouseholdGame::*action)());
     bool confirmQuit();
     void stopRunning();
     QPushButton* button(household::ActionButton which) const;

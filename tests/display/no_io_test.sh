@@ -7,7 +7,7 @@ set -uo pipefail
 source "$(dirname "$0")/x_helpers.sh"
 nabrel=$1
 trace=$(mktemp)
-trap 'rm -f "$trace"' EXIT
+trap 'rm -f "$trace" "$check_output"' EXIT
 
 strace -f -qq -o "$trace" \
     -e trace=socket,connect,bind,open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate \
@@ -16,15 +16,15 @@ tracer=$!
 wait_for bash -c "pgrep -f -x '$nabrel' >/dev/null" || { echo "FAIL the game did not start"; exit 1; }
 pid=$(pgrep -f -x "$nabrel" | head -1)
 wait_for has_window Nabrel 402 213 || { echo "FAIL no title screen"; exit 1; }
-xdotool windowactivate --sync "$(windows_sized Nabrel 402 213)"
+activate "$(window_id Nabrel 402 213)"
 key Return
 wait_for main_window >/dev/null || { echo "FAIL no main window"; exit 1; }
-xdotool windowactivate --sync "$(main_window)"
+activate "$(main_window)"
 key alt+f s
 play_until_game_over Return || { echo "FAIL the game did not end"; exit 1; }
-xdotool windowactivate --sync "$(windows_sized Nabrel 402 213)"
+activate "$(window_id Nabrel 402 213)"
 key Return
-xdotool windowactivate --sync "$(main_window)"
+activate "$(main_window)"
 key alt+f x
 wait_for window_count_is 2
 key Return

@@ -17,15 +17,14 @@ click_at() {  # window, x, y in client coordinates
 }
 
 running() { kill -0 "$pid" 2>/dev/null; }
-active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 
 # From the title screen to a new game in the main window.
 start_game() {
-    xdotool windowactivate --sync "$(windows_sized Nabrel 402 213)"
+    activate "$(window_id Nabrel 402 213)"
     key Return
     wait_for main_window >/dev/null || return 1
     main=$(main_window)
-    xdotool windowactivate --sync "$main"
+    activate "$main"
     key alt+f s
 }
 
@@ -49,21 +48,21 @@ main_height=""
 
 echo "# title screen closed through its frame"
 check "title screen opens" launch
-title=$(windows_sized Nabrel 402 213)
+title=$(window_id Nabrel 402 213)
 check "title is the only window" [ "$(xdotool search --onlyvisible --pid "$pid" --name . | wc -l)" = 1 ]
 check "title caption" bash -c "xdotool getwindowname $title | grep -qx '～Nabrel～ Orlenby'"
 check "title screen has no taskbar entry" transient_dialog "$title"
 check "windows carry the game's icon" bash -c "xprop -id $title _NET_WM_ICON | grep -q 'Icon (48 x 48)'"
 shot title
-xdotool windowactivate --sync "$title"
+activate "$title"
 key alt+F4
 check "closing it ends the program" wait_for process_gone
 stop
 
 echo "# a game by keyboard alone"
 check "title screen opens" launch
-title=$(windows_sized Nabrel 402 213)
-xdotool windowactivate --sync "$title"
+title=$(window_id Nabrel 402 213)
+activate "$title"
 key Return
 check "Enter on START! opens the main window" wait_for main_window
 check "and the title screen is gone" wait_for no_window Nabrel 402 213
@@ -71,12 +70,12 @@ main=$(main_window)
 read -r _ _ _ main_height <<<"$(client_geometry "$main")"
 check "main window caption" bash -c "xdotool getwindowname $main | grep -qx '～Nabrel～ Orlenby'"
 check "main window has a taskbar entry" normal_window "$main"
-xdotool windowactivate --sync "$main"
+activate "$main"
 key alt+f s
 shot main_new_game
 key 1
 check "key 1 opens the choice dialog" wait_for dialog_open
-dialog=$(windows_sized 'コマンド' 270 94)
+dialog=$(window_id 'コマンド' 270 94)
 check "dialog client at (184, 250), 270 x 94" [ "$(client_geometry "$dialog")" = "184 250 270 94" ]
 check "dialog has no taskbar entry" transient_dialog "$dialog"
 shot dialog
@@ -84,13 +83,13 @@ key Escape
 check "Esc closes it" wait_for no_window 'コマンド' 270 94
 check "piecework every day ends the game" play_until_game_over Return
 shot game_over
-gameover=$(windows_sized Nabrel 402 213)
+gameover=$(window_id Nabrel 402 213)
 check "game-over screen has no taskbar entry" transient_dialog "$gameover"
-xdotool windowactivate --sync "$gameover"
+activate "$gameover"
 key Return
 check "Enter presses OK on the game-over screen" wait_for no_window Nabrel 402 213
 main=$(main_window)
-xdotool windowactivate --sync "$main"
+activate "$main"
 key alt+f
 key x
 check "End asks before quitting" wait_for window_count_is 2
@@ -106,7 +105,7 @@ stop
 
 echo "# a game by mouse alone"
 check "title screen opens" launch
-title=$(windows_sized Nabrel 402 213)
+title=$(window_id Nabrel 402 213)
 click_at "$title" 200 180
 check "START! opens the main window" wait_for main_window
 main=$(main_window)
@@ -117,11 +116,11 @@ days=0
 while ! game_over_open && [ $days -lt 60 ]; do
     click_at "$main" 60 $((menubar + 180))        # 労働
     wait_for dialog_open || break
-    click_at "$(windows_sized 'コマンド' 270 94)" 48 68  # 内職
+    click_at "$(window_id 'コマンド' 270 94)" 48 68  # 内職
     days=$((days + 1))
 done
 check "clicking 労働 and 内職 every day ends the game" wait_for game_over_open
-gameover=$(windows_sized Nabrel 402 213)
+gameover=$(window_id Nabrel 402 213)
 click_at "$gameover" 200 180
 check "clicking OK closes the game-over screen" wait_for no_window Nabrel 402 213
 stop
@@ -131,9 +130,9 @@ check "title screen opens" launch
 start_game
 key 1
 wait_for dialog_open
-dialog=$(windows_sized 'コマンド' 270 94)
+dialog=$(window_id 'コマンド' 270 94)
 check "it is transient for the main window" transient_for "$dialog" "$main"
-xdotool windowactivate --sync "$main"
+activate "$main"
 key 2
 check "an action while it is pending brings it to the front" wait_for active_is "$dialog"
 check "and opens no second one" [ "$(windows_sized 'コマンド' 270 94 | wc -l)" = 1 ]
@@ -141,12 +140,12 @@ key Escape
 wait_for no_window 'コマンド' 270 94
 
 echo "# a frame close while End's question is open"
-xdotool windowactivate --sync "$main"
+activate "$main"
 key 3  # a meal: the first question, then who eats
 wait_for dialog_open
 key 1
 wait_for dialog_open
-xdotool windowactivate --sync "$main"
+activate "$main"
 key alt+f x
 wait_for window_count_is 3
 wmctrl -i -c "$main"
@@ -154,7 +153,7 @@ wm_sync "$main"
 key Escape
 check "asks nothing new and ends nothing; No keeps the game" wait_for window_count_is 2
 check "with the pending choice still open" dialog_open
-xdotool windowactivate --sync "$main"
+activate "$main"
 key alt+f x
 wait_for window_count_is 3
 wmctrl -i -c "$main"
@@ -165,14 +164,14 @@ stop
 
 echo "# windows destroyed by another X client"
 check "title screen opens" launch
-xdotool windowclose "$(windows_sized Nabrel 402 213)"
+xdotool windowclose "$(window_id Nabrel 402 213)"
 check "the title screen: the program ends" wait_for process_gone
 stop
 check "title screen opens" launch
 start_game
 key 1
 wait_for dialog_open
-xdotool windowclose "$(windows_sized 'コマンド' 270 94)"
+xdotool windowclose "$(window_id 'コマンド' 270 94)"
 wait_for no_window 'コマンド' 270 94
 key 1
 check "the choice dialog counts as Cancel: the next action asks again" wait_for dialog_open
@@ -184,12 +183,32 @@ stop
 check "title screen opens" launch
 start_game
 play_until_game_over Return
-xdotool windowclose "$(windows_sized Nabrel 402 213)"
+xdotool windowclose "$(window_id Nabrel 402 213)"
 check "the game-over screen counts as OK" wait_for no_window Nabrel 402 213
-xdotool windowactivate --sync "$main"
+activate "$main"
 key alt+f s
 check "and the next game over shows a screen again" play_until_game_over Return
 stop
+
+echo "# starved of what the toolkit needs: ends saying why, or shows the title, within 5 s"
+ends_saying_why_or_shows_title() {  # ulimit option, value
+    local log=$shots/limit$1.log deadline=$((SECONDS + 5))
+    (ulimit "$1" "$2" && exec "$nabrel") >/dev/null 2>"$log" &
+    pid=$!
+    until process_gone || has_window Nabrel 402 213; do
+        ((SECONDS <= deadline)) || { kill -9 "$pid"; return 1; }
+        sleep 0.05
+    done
+    if process_gone; then
+        wait "$pid"
+        [ $? -ne 0 ] && [ "$(wc -l <"$log")" = 1 ] && cat "$log"
+    else
+        kill "$pid"
+    fi
+}
+check "8 file descriptors" ends_saying_why_or_shows_title -n 8
+# AddressSanitizer reserves terabytes of address space: no run under a small limit.
+ldd "$nabrel" | grep -q libasan || check "100 MB of address space" ends_saying_why_or_shows_title -v 100000
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

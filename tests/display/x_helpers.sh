@@ -1,18 +1,22 @@
 # Shell helpers for driving the game on a real X display; sourced by the display tests.
 # Expects $pid to hold the game's process id.
 
-# Runs a check: "ok" or "FAIL" and its description, counted in $passed and $failed.
+# Runs a check in this shell: "ok" or "FAIL" and its description, counted in
+# $passed and $failed; what a failing check printed follows it.
 passed=0
 failed=0
+check_output=$(mktemp)
+trap 'rm -f "$check_output"' EXIT
 check() {
     local what=$1
     shift
-    if "$@" >/dev/null 2>&1; then
+    if "$@" >"$check_output" 2>&1; then
         passed=$((passed + 1))
         echo "ok   $what"
     else
         failed=$((failed + 1))
         echo "FAIL $what"
+        head -20 "$check_output" | sed 's/^/     /'
     fi
 }
 
@@ -43,7 +47,8 @@ windows_sized() {
 
 window_count_is() { [ "$(xdotool search --onlyvisible --pid "$pid" --name . 2>/dev/null | wc -l)" = "$1" ]; }
 has_window() { [ -n "$(windows_sized "$@")" ]; }
-no_window() { [ -z "$(windows_sized "$@")" ]; }
+# A search walking a window that goes meanwhile answers nothing: gone is gone twice.
+no_window() { [ -z "$(windows_sized "$@")" ] && sleep 0.1 && [ -z "$(windows_sized "$@")" ]; }
 process_gone() { ! kill -0 "$pid" 2>/dev/null; }
 
 # X delivers input in order, so keys need no pause between them.
@@ -59,14 +64,38 @@ wm_sync() {
     wmctrl -i -r "$1" -b toggle,above
 }
 
-# The main window: 312 wide, taller than its client area because of the menu bar.
-main_window() {
+# The main window: 312 wide, taller than its client area because of the menu
+# bar. Waits for it: a search can come back empty while another window goes.
+find_main_window() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$pid" --name Nabrel 2>/dev/null); do
         read -r _ _ w h <<<"$(client_geometry "$id")"
         [ "$w" = 312 ] && [ "$h" -gt 213 ] && echo "$id" && return 0
     done
     return 1
+}
+main_window() { wait_for find_main_window; }
+
+# The id of the one window of this process matching title, width and height; waits for it.
+window_id() {
+    local deadline=$((SECONDS + 30)) ids
+    until ids=$(windows_sized "$@") && [ -n "$ids" ]; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+    echo "${ids%%$'\n'*}"
+}
+
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+# Keys go only to a window known to be active.
+activate() {
+    local deadline=$((SECONDS + 30)) tries
+    [ -n "$1" ] || return 1
+    until active_is "$1"; do
+        ((SECONDS < deadline)) || return 1
+        xdotool windowactivate "$1" >/dev/null 2>&1
+        for tries in $(seq 20); do active_is "$1" && return 0; sleep 0.05; done
+    done
 }
 
 dialog_open() { has_window 'コマンド' 270 94; }
@@ -77,7 +106,7 @@ play_until_game_over() {
     local day
     for day in $(seq 60); do
         main=$(main_window) || return 1
-        xdotool windowactivate --sync "$main" 2>/dev/null
+        activate "$main" || return 1
         key 1
         wait_for dialog_open || return 1
         key "$@"

@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# Windows going away at every moment of a game: each moment × which window
+# goes × how (closed through its frame, destroyed by another X client).
+# Afterwards the game goes on and the next key works, or the program has
+# ended with exit code 0; the sanitizers stay silent. Run it under with_display.sh.
+# Usage: window_lifetime_test.sh NABREL_EXECUTABLE LOG_DIR
+set -uo pipefail
+source "$(dirname "$0")/x_helpers.sh"
+nabrel=$1
+logs=$2
+mkdir -p "$logs"
+pid=""
+main=""
+
+# A message box over the main window: a dialog window of ours that is not the
+# choice dialog (the title and game-over screens are dialogs too).
+message_box() {
+    local id w h
+    for id in $(xdotool search --onlyvisible --pid "$pid" --name Nabrel 2>/dev/null); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG || continue
+        read -r _ _ w h <<<"$(client_geometry "$id")"
+        [ "$w $h" = "402 213" ] || [ "$w $h" = "270 94" ] && continue
+        echo "$id" && return 0
+    done
+    return 1
+}
+box_open() { message_box >/dev/null; }
+no_box() { ! box_open && sleep 0.1 && ! box_open; }
+dialog_id() { local d; d=$(windows_sized 'コマンド' 270 94) && [ -n "$d" ] && echo "$d"; }
+dialog_other_than() { local d; d=$(dialog_id) && [ -n "$d" ] && [ "$d" != "$1" ]; }
+gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+popup_open() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -gt "$1" ]; }
+
+# Answers the open choice dialog with a key and waits until it has gone.
+answer() {
+    local dialog
+    dialog=$(window_id 'コマンド' 270 94) || return 1
+    key "$1"
+    wait_for gone "$dialog"
+}
+
+# Each moment starts from a new game in the active main window and leaves
+# the id of the window open at that moment (none when idle) in $open.
+moment_idle() { open=""; }
+moment_work_choice() { key 1 && open=$(window_id 'コマンド' 270 94); }
+moment_shopping_choice() { key 2 && open=$(window_id 'コマンド' 270 94); }
+moment_meal_choice() { key 3 && open=$(window_id 'コマンド' 270 94); }
+moment_eater_choice() {
+    local first
+    key 3 && first=$(window_id 'コマンド' 270 94) && key Return && wait_for dialog_other_than "$first" &&
+        open=$(dialog_id)
+}
+moment_money_warning() {  # 100 円 buys no cup noodle
+    key 2 && window_id 'コマンド' 270 94 >/dev/null && key Return && wait_for box_open && open=$(message_box)
+}
+moment_cup_noodle_warning() {  # the two cup noodles eaten, a third asked for
+    local day
+    for day in 1 2; do
+        key 3 && answer Return && answer Return && activate "$main" || return 1
+    done
+    key 3 && window_id 'コマンド' 270 94 >/dev/null && key Return && wait_for box_open && open=$(message_box)
+}
+moment_end_question() { key alt+f x && wait_for box_open && open=$(message_box); }
+moment_game_over() { play_until_game_over Return && open=$(window_id Nabrel 402 213); }
+moment_menu() {
+    local before
+    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
+    key alt+f && wait_for popup_open "$before" && open=""
+}
+
+# Brings the program back to the main window alone, as a player would: Esc
+# on whatever is open over it (No to the quit question).
+dismiss_all() {
+    local deadline=$((SECONDS + 30)) top
+    while ((SECONDS < deadline)); do
+        process_gone && return 0
+        # A box is modal: it goes before the choice dialog under it. A search
+        # can miss a window: nothing is open when two searches find nothing.
+        top=$(message_box) || top=$(dialog_id) || { sleep 0.1 && top=$(message_box); } || top=$(dialog_id)
+        [ -n "$top" ] || return 0
+        activate "$top" && key Escape
+        wait_for gone "$top"
+    done
+    return 1
+}
+
+# The game goes on and the next key works, or the program ended with exit code 0.
+ends_soundly() {
+    local code
+    if ! process_gone; then
+        dismiss_all || return 1
+    fi
+    if ! process_gone; then
+        main=$(main_window) || return 1
+        activate "$main" && key 1 && window_id 'コマンド' 270 94 >/dev/null && key Escape &&
+            wait_for no_window 'コマンド' 270 94 || return 1
+        activate "$main" && key alt+f x && wait_for box_open && key Return || return 1
+    fi
+    wait_for process_gone || return 1
+    wait "$pid"
+    code=$?
+    pid=""
+    [ "$code" = 0 ] || { echo "exit code $code"; return 1; }
+}
+
+# What the program must show right after the window went, before anything else is sent.
+settled() {  # moment, what, how
+    case "$2" in
+    main)
+        if [ "$3" = destroy ]; then
+            wait_for process_gone
+        else
+            # The quit question opens, unless a box already blocks the window.
+            wm_sync "$main"
+            case "$1" in *warning | end_question) ;; *) wait_for box_open ;; esac
+        fi
+        ;;
+    open) wait_for gone "$open" ;;
+    game_over) wait_for no_window Nabrel 402 213 ;;
+    esac
+}
+
+runs=0
+run_case() {  # moment, what goes, how
+    local moment=$1 what=$2 how=$3 target log
+    runs=$((runs + 1))
+    log="$logs/$runs.$moment.$what.$how.log"
+    "$nabrel" >/dev/null 2>"$log" &
+    pid=$!
+    activate "$(window_id Nabrel 402 213)" && key Return && main=$(main_window) && activate "$main" &&
+        key alt+f s && "moment_$moment" || { echo "could not reach the moment"; return 1; }
+    case "$what" in
+    main) target=$main ;;
+    open | game_over) target=$open ;;
+    esac
+    if [ "$how" = frame ]; then wmctrl -i -c "$target"; else xdotool windowclose "$target"; fi
+    settled "$moment" "$what" "$how" || { echo "nothing happened"; return 1; }
+    ends_soundly || return 1
+    ! grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$log"
+}
+
+# moment: what can go besides the main window.
+table=(
+    "idle:"
+    "work_choice:open" "shopping_choice:open" "meal_choice:open" "eater_choice:open"
+    "money_warning:open" "cup_noodle_warning:open"
+    "end_question:open"
+    "game_over:game_over"
+    "menu:"
+)
+started=$SECONDS
+for row in "${table[@]}"; do
+    moment=${row%%:*}
+    for what in main ${row#*:}; do
+        for how in frame destroy; do
+            check "$moment: $what by $how" run_case "$moment" "$what" "$how"
+            [ -n "$pid" ] && { kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=""; }
+        done
+    done
+done
+echo "# $((passed + failed)) cases in $((SECONDS - started)) s"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
