@@ -3,6 +3,7 @@
 #include "counting_random.h"
 #include "font_substitution.h"
 #include "frmGameOver.h"
+#include "mersenne_random.h"
 #include "process_usage.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
@@ -17,8 +19,11 @@ int main(int argc, char* argv[])
     runtime::installFontSubstitutions();
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
 
-    CountingRandom random(runtime::sharedRandom());
-    auto* screen = new frmGameOver(random);
+    runtime::MersenneRandom generator;
+    CountingRandom random(generator);
+    // The designed screen, or with "calm" as the second argument the one for a player who asked for less motion.
+    runtime::DesktopMotionPreference motion(argc > 2 && std::strcmp(argv[2], "calm") == 0);
+    auto* screen = new frmGameOver(random, motion);
     screen->lblTitle()->setText(QStringLiteral("母親餓死!!"));
     screen->show();
 

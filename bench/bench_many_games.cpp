@@ -6,7 +6,9 @@
 #include "frmDialog.h"
 #include "frmGameOver.h"
 #include "frmMain.h"
+#include "mersenne_random.h"
 #include "process_usage.h"
+#include "qt_message_boxes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,7 +48,10 @@ int main(int argc, char* argv[])
     const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int warmUp = 100;
 
-    auto* window = new frmMain;
+    runtime::MersenneRandom random;
+    runtime::QtMessageBoxes boxes;
+    runtime::DesktopMotionPreference motion(false);
+    auto* window = new frmMain({random, boxes, motion});
     window->show();
     QAction* start = window->findChild<QAction*>("mnuStart");
     auto* work = window->findChild<QPushButton*>("cmdRoudou");

@@ -6,9 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#if NABREL_HAVE_XCB
 #include <xcb/xcb.h>
-#define NABREL_WATCH_XCB 1
 #endif
 
 namespace runtime {
@@ -17,7 +16,7 @@ namespace {
 
 constexpr const char* kLostProperty = "nabrelWindowLost";
 
-#ifdef NABREL_WATCH_XCB
+#if NABREL_HAVE_XCB
 class XcbDestroyWatcher final : public QAbstractNativeEventFilter {
 public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
@@ -44,7 +43,7 @@ public:
 
 void watchForLostWindows()
 {
-#ifdef NABREL_WATCH_XCB
+#if NABREL_HAVE_XCB
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     static XcbDestroyWatcher watcher;

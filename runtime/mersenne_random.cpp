@@ -20,10 +20,4 @@ float MersenneRandom::next()
     return static_cast<float>(engine_() >> 8) * 0x1p-24f;
 }
 
-household::RandomSource& sharedRandom()
-{
-    static MersenneRandom shared;
-    return shared;
-}
-
 }  // namespace runtime

@@ -22,7 +22,4 @@ private:
     std::mt19937 engine_;
 };
 
-// The program's one shared sequence.
-household::RandomSource& sharedRandom();
-
 }  // namespace runtime

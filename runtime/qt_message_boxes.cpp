@@ -65,10 +65,4 @@ void QtMessageBoxes::closeOpen(const QWidget* owner, MessageBoxAnswer answer)
             box->done(code);
 }
 
-MessageBoxes& realMessageBoxes()
-{
-    static QtMessageBoxes boxes;
-    return boxes;
-}
-
 }  // namespace runtime

@@ -19,7 +19,4 @@ private:
     QList<QPointer<QMessageBox>> open_;
 };
 
-// The program's one instance.
-MessageBoxes& realMessageBoxes();
-
 }  // namespace runtime

@@ -11,9 +11,9 @@
 #include <QPainter>
 #include <QTimer>
 
-frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
+frmGameOver::frmGameOver(household::RandomSource& random, runtime::MotionPreference& motion, QWidget* parent)
     : QWidget(parent, runtime::kFixedDialogFrame),
-      ui_(std::make_unique<Ui::frmGameOver>()), random_(random), tmrTimer1_(new QTimer(this))
+      ui_(std::make_unique<Ui::frmGameOver>()), random_(random), motion_(motion), tmrTimer1_(new QTimer(this))
 {
     ui_->setupUi(this);
     runtime::applyDesignFonts(this);
@@ -24,7 +24,6 @@ frmGameOver::frmGameOver(household::RandomSource& random, QWidget* parent)
     ui_->cmdOKButton->setFocus();
 
     tmrTimer1_->setObjectName(QStringLiteral("tmrTimer1"));
-    tmrTimer1_->setInterval(20);
     tmrTimer1_->setTimerType(Qt::PreciseTimer);
     connect(tmrTimer1_, &QTimer::timeout, this, &frmGameOver::onTimerTick);
     connect(ui_->cmdOKButton, &QPushButton::clicked, this, &frmGameOver::onOkClicked);
@@ -48,6 +47,8 @@ std::uint32_t frmGameOver::colorValueOf(float r)
 void frmGameOver::onLoad()
 {
     random_.seedFromClock();
+    // Calm: at most one change a second, far below three flashes in any second.
+    tmrTimer1_->setInterval(motion_.reduceMotion() ? 1000 : 20);
     tmrTimer1_->start();
 }
 

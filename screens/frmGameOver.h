@@ -1,6 +1,7 @@
 #pragma once
 
-#include "mersenne_random.h"
+#include "motion_preference.h"
+#include "random_source.h"
 
 #include <QColor>
 #include <QWidget>
@@ -18,11 +19,12 @@ class frmGameOver;
 
 // Announces the ending over a background that changes to a random colour
 // every 20 ms until OK (or the frame) closes the screen, which destroys it.
+// For a player who asked for less motion it changes once a second instead.
 class frmGameOver : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmGameOver(household::RandomSource& random = runtime::sharedRandom(), QWidget* parent = nullptr);
+    frmGameOver(household::RandomSource& random, runtime::MotionPreference& motion, QWidget* parent = nullptr);
     ~frmGameOver() override;
 
     QLabel* lblTitle() const;
@@ -41,6 +43,7 @@ private:
 
     std::unique_ptr<Ui::frmGameOver> ui_;
     household::RandomSource& random_;
+    runtime::MotionPreference& motion_;
     QTimer* tmrTimer1_;
     QColor backColor_;  // the button face until the first tick
 };

@@ -8,10 +8,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-frmMain::frmMain(household::RandomSource& random, runtime::MessageBoxes& boxes, QWidget* parent)
+frmMain::frmMain(const GameServices& services, QWidget* parent)
     : QMainWindow(parent, runtime::kFixedSingleFrame),
-      ui_(std::make_unique<Ui::frmMain>()), random_(random), boxes_(boxes), prompt_(this), warnings_(boxes, this),
-      game_(household_, random, prompt_, warnings_, *this),
+      ui_(std::make_unique<Ui::frmMain>()), services_(services), prompt_(this), warnings_(services.boxes, this),
+      game_(household_, services.random, prompt_, warnings_, *this),
       lifetime_(*this, [this] { return confirmQuit(); }, [this] { stopRunning(); })
 {
     ui_->setupUi(this);
@@ -65,11 +65,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     // A key goes first to the focused control (the window itself when none has
     // the focus) and then on to its parents: act on the first delivery only.
-    if (event->type() == QEvent::KeyPress) {
-        QWidget* firstReceiver = focusWidget() ? focusWidget() : this;
-        if (watched == firstReceiver)
-            onKeyPress(static_cast<QKeyEvent*>(event)->text());
+    if (event->type() != QEvent::KeyPress || watched != (focusWidget() ? focusWidget() : this))
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // A focused action button acts on Enter as on Space, through its click.
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        (watched == ui_->cmdRoudou || watched == ui_->cmdKaimono || watched == ui_->cmdShokuji)) {
+        static_cast<QPushButton*>(watched)->click();
+        return true;
     }
+    // With Ctrl, Alt or Super held no character is typed.
+    if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        onKeyPress(key->text());
     return false;  // the character still reaches the control
 }
 
@@ -101,7 +108,7 @@ void frmMain::onEndTriggered()
 
 bool frmMain::confirmQuit()
 {
-    return boxes_.show(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this) ==
+    return services_.boxes.show(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this) ==
            runtime::MessageBoxAnswer::Yes;
 }
 
@@ -109,7 +116,7 @@ void frmMain::stopRunning()
 {
     // The game and any pending choice end silently; open boxes let their window go.
     game_.close();
-    boxes_.closeOpen(this, runtime::MessageBoxAnswer::Yes);
+    services_.boxes.closeOpen(this, runtime::MessageBoxAnswer::Yes);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -140,11 +147,17 @@ void frmMain::setGameOverTitle(const std::string& text)
     // A screen that is still open is reused as it is: no new load, no reseed.
     // One already closed may still await deletion; it is not brought back.
     if (!gameOver_ || !gameOver_->isVisible())
-        gameOver_ = new frmGameOver(random_);
+        gameOver_ = new frmGameOver(services_.random, services_.motion);
     gameOver_->lblTitle()->setText(QString::fromStdString(text));
 }
 
 void frmMain::showGameOver()
 {
+    // A new screen comes up in front; one shown again may be behind the main window.
+    const bool again = gameOver_->isVisible();
     gameOver_->show();
+    if (again) {
+        gameOver_->raise();
+        gameOver_->activateWindow();
+    }
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "dialog_choice_prompt.h"
+#include "game_services.h"
 #include "household_game.h"
-#include "mersenne_random.h"
-#include "qt_message_boxes.h"
 #include "turn_screens.h"
 #include "warning_message_box.h"
 #include "window_lifetime.h"
@@ -27,8 +26,7 @@ class frmMain : public QMainWindow, private household::TurnScreens {
     Q_OBJECT
 
 public:
-    explicit frmMain(household::RandomSource& random = runtime::sharedRandom(),
-                     runtime::MessageBoxes& boxes = runtime::realMessageBoxes(), QWidget* parent = nullptr);
+    explicit frmMain(const GameServices& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
 protected:
@@ -52,8 +50,7 @@ private:
     void showGameOver() override;
 
     std::unique_ptr<Ui::frmMain> ui_;
-    household::RandomSource& random_;
-    runtime::MessageBoxes& boxes_;
+    GameServices services_;
     household::HouseholdState household_;
     DialogChoicePrompt prompt_;
     runtime::WarningMessageBox warnings_;

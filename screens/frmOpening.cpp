@@ -6,9 +6,8 @@
 #include "ui_frmOpening.h"
 #include "window_helpers.h"
 
-frmOpening::frmOpening(household::RandomSource& random, runtime::MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent, runtime::kFixedDialogFrame),
-      ui_(std::make_unique<Ui::frmOpening>()), random_(random), boxes_(boxes)
+frmOpening::frmOpening(const GameServices& services, QWidget* parent)
+    : QWidget(parent, runtime::kFixedDialogFrame), ui_(std::make_unique<Ui::frmOpening>()), services_(services)
 {
     ui_->setupUi(this);
     runtime::applyDesignFonts(this);
@@ -24,7 +23,7 @@ frmOpening::~frmOpening() = default;
 void frmOpening::onStartClicked()
 {
     // The main window is open before the title screen goes, so the program never runs out of windows here.
-    auto* main = new frmMain(random_, boxes_);
+    auto* main = new frmMain(services_);
     main->show();
     close();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "mersenne_random.h"
-#include "qt_message_boxes.h"
+#include "game_services.h"
 
 #include <QWidget>
 
@@ -20,15 +19,13 @@ class frmOpening : public QWidget {
     Q_OBJECT
 
 public:
-    // The main window it opens takes random and boxes.
-    explicit frmOpening(household::RandomSource& random = runtime::sharedRandom(),
-                        runtime::MessageBoxes& boxes = runtime::realMessageBoxes(), QWidget* parent = nullptr);
+    // The main window it opens takes the services.
+    explicit frmOpening(const GameServices& services, QWidget* parent = nullptr);
     ~frmOpening() override;
 
 private:
     void onStartClicked();
 
     std::unique_ptr<Ui::frmOpening> ui_;
-    household::RandomSource& random_;
-    runtime::MessageBoxes& boxes_;
+    GameServices services_;
 };

@@ -26,11 +26,11 @@ activate "$(window_id Nabrel 402 213)"
 key Return
 activate "$(main_window)"
 key alt+f x
-wait_for window_count_is 2
-key Return
+answer_box Return
 # The trace ends with the game; anything it still follows then is not the game.
 wait_for process_gone
 game_ended=$(process_gone || echo "still running after Yes")
+kill -9 "$pid" 2>/dev/null
 kill "$tracer" 2>/dev/null
 wait "$tracer"
 

@@ -29,9 +29,9 @@ start_game() {
 }
 
 runs=0
-launch() {
+launch() {  # [OPTION...]
     runs=$((runs + 1))
-    "$nabrel" >/dev/null 2>"$shots/stderr.$runs.log" &
+    "$nabrel" "$@" >/dev/null 2>"$shots/stderr.$runs.log" &
     pid=$!
     wait_for has_window Nabrel 402 213
 }
@@ -79,11 +79,19 @@ dialog=$(window_id 'コマンド' 270 94)
 check "dialog client at (184, 250), 270 x 94" [ "$(client_geometry "$dialog")" = "184 250 270 94" ]
 check "dialog has no taskbar entry" transient_dialog "$dialog"
 shot dialog
-key Escape
+dialog_key Escape
 check "Esc closes it" wait_for no_window 'コマンド' 270 94
 check "piecework every day ends the game" play_until_game_over Return
 shot game_over
 gameover=$(window_id Nabrel 402 213)
+# Flashes as WCAG 2.3.1 counts them: "MOST CHANGES" on the last line.
+flashes_between() {  # window, seconds, least, most flashes in any second, least colour changes
+    local most changes
+    read -r most changes < <("$(dirname "$0")/flashes.py" "$1" "$2" | tail -1)
+    echo "$most flashes in one second, $changes changes"
+    ((most >= $3 && most <= $4 && changes >= $5))
+}
+check "the game-over screen flashes as designed" flashes_between "$gameover" 1.5 4 1000 20
 check "game-over screen has no taskbar entry" transient_dialog "$gameover"
 activate "$gameover"
 key Return
@@ -94,12 +102,12 @@ key alt+f
 key x
 check "End asks before quitting" wait_for window_count_is 2
 shot quit_question
-key Escape
+answer_box Escape
 check "No keeps the window" wait_for window_count_is 1
 check "and the main window" main_window
+activate "$main"
 key alt+f x
-wait_for window_count_is 2
-key Return
+answer_box Return
 check "Yes closes the window and ends the program" wait_for process_gone
 stop
 
@@ -136,21 +144,21 @@ activate "$main"
 key 2
 check "an action while it is pending brings it to the front" wait_for active_is "$dialog"
 check "and opens no second one" [ "$(windows_sized 'コマンド' 270 94 | wc -l)" = 1 ]
-key Escape
+dialog_key Escape
 wait_for no_window 'コマンド' 270 94
 
 echo "# a frame close while End's question is open"
 activate "$main"
 key 3  # a meal: the first question, then who eats
-wait_for dialog_open
-key 1
-wait_for dialog_open
+first=$(window_id 'コマンド' 270 94)
+dialog_key Return  # カップ麺
+wait_for dialog_other_than "$first"
 activate "$main"
 key alt+f x
 wait_for window_count_is 3
 wmctrl -i -c "$main"
 wm_sync "$main"
-key Escape
+answer_box Escape
 check "asks nothing new and ends nothing; No keeps the game" wait_for window_count_is 2
 check "with the pending choice still open" dialog_open
 activate "$main"
@@ -158,9 +166,27 @@ key alt+f x
 wait_for window_count_is 3
 wmctrl -i -c "$main"
 wm_sync "$main"
-key Return
+answer_box Return
 check "only Yes ends the program" wait_for process_gone
 stop
+
+echo "# a player who asked for less motion"
+check "title screen opens" launch --reduce-motion
+start_game
+play_until_game_over Return
+check "the game-over screen changes colour, with at most 3 flashes in any second" \
+    flashes_between "$(window_id Nabrel 402 213)" 3.5 0 3 2
+stop
+"$(dirname "$0")/fake_portal.py" reduced-motion 1 &
+portal=$!
+wait_for dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+    org.freedesktop.portal.Settings.ReadOne string:org.freedesktop.appearance string:reduced-motion >/dev/null 2>&1
+check "title screen opens" launch
+start_game
+play_until_game_over Return
+check "so does a desktop portal's reduced-motion" flashes_between "$(window_id Nabrel 402 213)" 3.5 0 3 2
+stop
+kill "$portal"
 
 echo "# windows destroyed by another X client"
 check "title screen opens" launch
@@ -173,9 +199,10 @@ key 1
 wait_for dialog_open
 xdotool windowclose "$(window_id 'コマンド' 270 94)"
 wait_for no_window 'コマンド' 270 94
+activate "$main"
 key 1
 check "the choice dialog counts as Cancel: the next action asks again" wait_for dialog_open
-key Escape
+dialog_key Escape
 wait_for no_window 'コマンド' 270 94
 xdotool windowclose "$main"
 check "the main window: the program ends without asking" wait_for process_gone

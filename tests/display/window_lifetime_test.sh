@@ -12,31 +12,15 @@ mkdir -p "$logs"
 pid=""
 main=""
 
-# A message box over the main window: a dialog window of ours that is not the
-# choice dialog (the title and game-over screens are dialogs too).
-message_box() {
-    local id w h
-    for id in $(xdotool search --onlyvisible --pid "$pid" --name Nabrel 2>/dev/null); do
-        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG || continue
-        read -r _ _ w h <<<"$(client_geometry "$id")"
-        [ "$w $h" = "402 213" ] || [ "$w $h" = "270 94" ] && continue
-        echo "$id" && return 0
-    done
-    return 1
-}
-box_open() { message_box >/dev/null; }
+box_open() { find_message_box >/dev/null; }
 no_box() { ! box_open && sleep 0.1 && ! box_open; }
-dialog_id() { local d; d=$(windows_sized 'コマンド' 270 94) && [ -n "$d" ] && echo "$d"; }
-dialog_other_than() { local d; d=$(dialog_id) && [ -n "$d" ] && [ "$d" != "$1" ]; }
 gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 popup_open() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -gt "$1" ]; }
 
 # Answers the open choice dialog with a key and waits until it has gone.
 answer() {
     local dialog
-    dialog=$(window_id 'コマンド' 270 94) || return 1
-    key "$1"
-    wait_for gone "$dialog"
+    dialog=$(window_id 'コマンド' 270 94) && activate "$dialog" && key "$1" && wait_for gone "$dialog"
 }
 
 # Each moment starts from a new game in the active main window and leaves
@@ -47,20 +31,20 @@ moment_shopping_choice() { key 2 && open=$(window_id 'コマンド' 270 94); }
 moment_meal_choice() { key 3 && open=$(window_id 'コマンド' 270 94); }
 moment_eater_choice() {
     local first
-    key 3 && first=$(window_id 'コマンド' 270 94) && key Return && wait_for dialog_other_than "$first" &&
+    key 3 && first=$(window_id 'コマンド' 270 94) && dialog_key Return && wait_for dialog_other_than "$first" &&
         open=$(dialog_id)
 }
 moment_money_warning() {  # 100 円 buys no cup noodle
-    key 2 && window_id 'コマンド' 270 94 >/dev/null && key Return && wait_for box_open && open=$(message_box)
+    key 2 && dialog_key Return && wait_for box_open && open=$(find_message_box)
 }
 moment_cup_noodle_warning() {  # the two cup noodles eaten, a third asked for
     local day
     for day in 1 2; do
         key 3 && answer Return && answer Return && activate "$main" || return 1
     done
-    key 3 && window_id 'コマンド' 270 94 >/dev/null && key Return && wait_for box_open && open=$(message_box)
+    key 3 && dialog_key Return && wait_for box_open && open=$(find_message_box)
 }
-moment_end_question() { key alt+f x && wait_for box_open && open=$(message_box); }
+moment_end_question() { key alt+f x && wait_for box_open && open=$(find_message_box); }
 moment_game_over() { play_until_game_over Return && open=$(window_id Nabrel 402 213); }
 moment_menu() {
     local before
@@ -76,7 +60,7 @@ dismiss_all() {
         process_gone && return 0
         # A box is modal: it goes before the choice dialog under it. A search
         # can miss a window: nothing is open when two searches find nothing.
-        top=$(message_box) || top=$(dialog_id) || { sleep 0.1 && top=$(message_box); } || top=$(dialog_id)
+        top=$(find_message_box) || top=$(dialog_id) || { sleep 0.1 && top=$(find_message_box); } || top=$(dialog_id)
         [ -n "$top" ] || return 0
         activate "$top" && key Escape
         wait_for gone "$top"
@@ -92,9 +76,9 @@ ends_soundly() {
     fi
     if ! process_gone; then
         main=$(main_window) || return 1
-        activate "$main" && key 1 && window_id 'コマンド' 270 94 >/dev/null && key Escape &&
+        activate "$main" && key 1 && dialog_key Escape &&
             wait_for no_window 'コマンド' 270 94 || return 1
-        activate "$main" && key alt+f x && wait_for box_open && key Return || return 1
+        activate "$main" && key alt+f x && answer_box Return || return 1
     fi
     wait_for process_gone || return 1
     wait "$pid"
@@ -127,8 +111,15 @@ run_case() {  # moment, what goes, how
     log="$logs/$runs.$moment.$what.$how.log"
     "$nabrel" >/dev/null 2>"$log" &
     pid=$!
-    activate "$(window_id Nabrel 402 213)" && key Return && main=$(main_window) && activate "$main" &&
-        key alt+f s && "moment_$moment" || { echo "could not reach the moment"; return 1; }
+    activate "$(window_id Nabrel 402 213)" || { echo "no active title screen"; return 1; }
+    key Return
+    main=$(main_window) && activate "$main" || { echo "no active main window"; return 1; }
+    key alt+f s
+    "moment_$moment" || {
+        echo "could not reach the moment; active: $(xdotool getactivewindow getwindowname 2>&1)"
+        import -window root "$logs/$runs.unreached.png"
+        return 1
+    }
     case "$what" in
     main) target=$main ;;
     open | game_over) target=$open ;;

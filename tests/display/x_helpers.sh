@@ -55,13 +55,16 @@ process_gone() { ! kill -0 "$pid" 2>/dev/null; }
 key() { xdotool key --clearmodifiers "$@"; }
 
 # Returns once the window manager has handled every request sent to it before
-# (it handles them in order): a harmless state is toggled and seen to change.
+# (it handles them in order): the number of desktops is raised by one, seen
+# to change, and put back. The argument, a window, is not touched.
+desktops_are() { xprop -root _NET_NUMBER_OF_DESKTOPS | grep -q "= $1\$"; }
 wm_sync() {
-    local before
-    before=$(xprop -id "$1" _NET_WM_STATE)
-    wmctrl -i -r "$1" -b toggle,above
-    wait_for bash -c '[ "$(xprop -id "$0" _NET_WM_STATE)" != "$1" ]' "$1" "$before"
-    wmctrl -i -r "$1" -b toggle,above
+    local desktops
+    desktops=$(xprop -root _NET_NUMBER_OF_DESKTOPS | awk '{print $3}')
+    wmctrl -n $((desktops + 1))
+    wait_for desktops_are $((desktops + 1))
+    wmctrl -n "$desktops"
+    wait_for desktops_are "$desktops"
 }
 
 # The main window: 312 wide, taller than its client area because of the menu
@@ -99,6 +102,33 @@ activate() {
 }
 
 dialog_open() { has_window 'コマンド' 270 94; }
+dialog_id() { local d; d=$(windows_sized 'コマンド' 270 94) && [ -n "$d" ] && echo "$d"; }
+# The dialog's next question: a new dialog in place of the one given.
+dialog_other_than() { local d; d=$(dialog_id) && [ "$d" != "$1" ]; }
+# Sends keys to the choice dialog once it is open and has the focus.
+dialog_key() {
+    local dialog
+    dialog=$(window_id 'コマンド' 270 94) && activate "$dialog" && key "$@"
+}
+
+# A message box over the main window: a dialog window of ours that is neither
+# the choice dialog nor the title or game-over screen.
+find_message_box() {
+    local id w h
+    for id in $(xdotool search --onlyvisible --pid "$pid" --name Nabrel 2>/dev/null); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG || continue
+        read -r _ _ w h <<<"$(client_geometry "$id")"
+        [ "$w $h" = "402 213" ] || [ "$w $h" = "270 94" ] && continue
+        echo "$id" && return 0
+    done
+    return 1
+}
+message_box() { wait_for find_message_box; }
+# Answers the open message box with a key once the box has the focus.
+answer_box() {
+    local box
+    box=$(message_box) && activate "$box" && key "$1"
+}
 game_over_open() { has_window Nabrel 402 213; }
 
 # Plays whole days with the given keys until the game-over screen opens (at most 60 days).
@@ -108,8 +138,7 @@ play_until_game_over() {
         main=$(main_window) || return 1
         activate "$main" || return 1
         key 1
-        wait_for dialog_open || return 1
-        key "$@"
+        dialog_key "$@" || return 1
         wait_for no_window 'コマンド' 270 94 || return 1
         # The screen opens as the dialog closes; a day later is no harm either.
         for _ in 1 2 3 4 5; do game_over_open && return 0; sleep 0.05; done

@@ -1,4 +1,6 @@
 #include "mersenne_random.h"
+#include "motion_preference.h"
+#include "motion_sources.h"
 #include "qt_message_boxes.h"
 #include "window_helpers.h"
 
@@ -8,12 +10,46 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 #include <array>
 #include <chrono>
 #include <thread>
 
 using runtime::MersenneRandom;
+
+namespace {
+
+// An XSETTINGS property in the given byte order: a string setting, then one integer.
+QByteArray xsettings(bool bigEndian, const QByteArray& name, qint32 value)
+{
+    QByteArray bytes(1, bigEndian ? 1 : 0);
+    bytes.append(3, '\0');
+    const auto card = [&bytes, bigEndian](quint32 v, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.append(char(v >> (8 * (bigEndian ? size - 1 - i : i))));
+    };
+    const auto padded = [&bytes](const QByteArray& text) {
+        bytes.append(text);
+        bytes.append((4 - text.size() % 4) % 4, '\0');
+    };
+    card(7, 4);  // serial
+    card(2, 4);  // settings
+    bytes.append(char(1)).append('\0');  // a string
+    card(13, 2);
+    padded("Net/ThemeName");
+    card(0, 4);
+    card(7, 4);
+    padded("Adwaita");
+    bytes.append(char(0)).append('\0');  // the integer
+    card(quint32(name.size()), 2);
+    padded(name);
+    card(0, 4);
+    card(quint32(value), 4);
+    return bytes;
+}
+
+}  // namespace
 
 class RuntimeTest : public QObject {
     Q_OBJECT
@@ -105,7 +141,7 @@ private slots:
             if (QWidget* box = QApplication::activeModalWidget())
                 box->close();
         });
-        QCOMPARE(runtime::realMessageBoxes().show("終了しますか？", buttons, nullptr), answer);
+        QCOMPARE(runtime::QtMessageBoxes().show("終了しますか？", buttons, nullptr), answer);
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(caption, QString("～Nabrel～ Orlenby"));
         texts.sort();
@@ -119,6 +155,54 @@ private slots:
         titleFont.setBold(true);
         QVERIFY2(width >= QFontMetrics(titleFont).horizontalAdvance(caption) + 3 * QFontMetrics(titleFont).height(),
                  qPrintable(QString::number(width)));
+    }
+
+    // Each desktop source of "less motion", read from the bytes it really has:
+    // true asks for less motion, false welcomes it, nothing says nothing.
+    void motionSources_data()
+    {
+        using runtime::motion::fromKdeGlobals;
+        using runtime::motion::fromPortalValue;
+        using runtime::motion::fromXSettings;
+        QTest::addColumn<int>("answer");  // -1: nothing
+        QTest::addColumn<int>("expected");
+        const auto row = [](const char* name, std::optional<bool> answer, int expected) {
+            QTest::newRow(name) << (answer ? int(*answer) : -1) << expected;
+        };
+        row("portal reduced-motion 1", fromPortalValue("reduced-motion", QVariant(1u)), 1);
+        row("portal reduced-motion 0", fromPortalValue("reduced-motion", QVariant(0u)), 0);
+        row("portal enable-animations false", fromPortalValue("enable-animations", QVariant(false)), 1);
+        row("portal enable-animations true", fromPortalValue("enable-animations", QVariant(true)), 0);
+        row("portal, another key", fromPortalValue("color-scheme", QVariant(1u)), -1);
+        for (const bool big : {false, true}) {
+            const QByteArray order = big ? "big-endian " : "little-endian ";
+            row(order + "XSETTINGS animations 0", fromXSettings(xsettings(big, "Gtk/EnableAnimations", 0)), 1);
+            row(order + "XSETTINGS animations 1", fromXSettings(xsettings(big, "Gtk/EnableAnimations", 1)), 0);
+            row(order + "XSETTINGS without it", fromXSettings(xsettings(big, "Gtk/CursorBlink", 0)), -1);
+        }
+        row("XSETTINGS cut short", fromXSettings(xsettings(false, "Gtk/EnableAnimations", 0).left(40)), -1);
+        row("kdeglobals factor 0", fromKdeGlobals("[General]\nAnimationDurationFactor=1\n[KDE]\nAnimationDurationFactor=0\n"), 1);
+        row("kdeglobals locked factor 0", fromKdeGlobals("[KDE]\nAnimationDurationFactor[$i]=0\n"), 1);
+        row("kdeglobals factor 0.5", fromKdeGlobals("[KDE]\nAnimationDurationFactor=0.5\n"), 0);
+        row("kdeglobals in another group", fromKdeGlobals("[General]\nAnimationDurationFactor=0\n"), -1);
+        row("--reduce-motion", runtime::motion::fromArguments({"--reduce-motion"}), 1);
+        row("--reduce-motion=off", runtime::motion::fromArguments({"--reduce-motion=off"}), 0);
+        row("the last option counts", runtime::motion::fromArguments({"--reduce-motion=off", "--reduce-motion"}), 1);
+        row("no option", runtime::motion::fromArguments({"-platform", "xcb"}), -1);
+    }
+
+    void motionSources()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, expected);
+        QCOMPARE(answer, expected);
+    }
+
+    // The command line overrides whatever the desktop says.
+    void commandLineOverridesTheDesktop()
+    {
+        QVERIFY(runtime::DesktopMotionPreference(true).reduceMotion());
+        QVERIFY(!runtime::DesktopMotionPreference(false).reduceMotion());
     }
 
     void colorsHaveRedInTheLowByte_data()

@@ -1,4 +1,5 @@
 #include "choice_dialog_driver.h"
+#include "fixed_motion_preference.h"
 #include "font_substitution.h"
 #include "frmGameOver.h"
 #include "frmMain.h"
@@ -38,10 +39,15 @@ class GameOverTest : public QObject {
     Q_OBJECT
 
     ScriptedRandom random;  // outlives every screen that draws from it
+    FixedMotionPreference motion;
 
 private slots:
     void initTestCase() { runtime::installFontSubstitutions(); }
-    void init() { random = ScriptedRandom{}; }
+    void init()
+    {
+        random = ScriptedRandom{};
+        motion = FixedMotionPreference{};
+    }
     void cleanup()
     {
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -73,7 +79,7 @@ private slots:
     void design()
     {
         random.afterScript = 0.5f;
-        auto* screen = new frmGameOver(random);
+        auto* screen = new frmGameOver(random, motion);
         QCOMPARE(random.seeds, 1);
         QVERIFY(screen->findChild<QTimer*>("tmrTimer1")->isActive());
         QCOMPARE(screen->findChild<QTimer*>("tmrTimer1")->interval(), 20);
@@ -118,7 +124,7 @@ private slots:
         QFETCH(bool, throughTheFrame);
         random.draws = {0.0f, 0.5f, kLargestDraw};
         random.afterScript = 0x1p-24f * 0x123456;
-        QPointer<frmGameOver> screen = new frmGameOver(random);
+        QPointer<frmGameOver> screen = new frmGameOver(random, motion);
         screen->show();
 
         tick(*screen);
@@ -144,10 +150,28 @@ private slots:
     }
 
     // The labels cache their rendered text; a new result must still show.
+    // For a player who asked for less motion: one change a second, each from
+    // one draw; the preference is asked anew at every load.
+    void calmWhenAskedForLessMotion()
+    {
+        motion.reduce = true;
+        random.draws = {0.25f};
+        auto* screen = new frmGameOver(random, motion);
+        QCOMPARE(motion.asked, 1);
+        QCOMPARE(screen->findChild<QTimer*>("tmrTimer1")->interval(), 1000);
+        tick(*screen);
+        QCOMPARE(random.taken, 1);
+        QCOMPARE(background(*screen), runtime::colorFromDesignValue(frmGameOver::colorValueOf(0.25f)));
+        motion.reduce = false;
+        delete screen;
+        new frmGameOver(random, motion);
+        QCOMPARE(motion.asked, 2);
+    }
+
     void aReplacedTitleIsRepainted()
     {
         random.afterScript = 0.0f;
-        QPointer<frmGameOver> screen = new frmGameOver(random);
+        QPointer<frmGameOver> screen = new frmGameOver(random, motion);
         screen->lblTitle()->setText("娘凍死!!");
         screen->show();
         const QImage first = screen->lblTitle()->grab().toImage();
@@ -161,7 +185,7 @@ private slots:
     void enterPressesOk()
     {
         random.afterScript = 0.0f;
-        QPointer<frmGameOver> screen = new frmGameOver(random);
+        QPointer<frmGameOver> screen = new frmGameOver(random, motion);
         screen->show();
         QCOMPARE(screen->focusWidget(), screen->findChild<QPushButton*>("cmdOKButton"));
         QTest::keyClick(screen->findChild<QPushButton*>("cmdOKButton"), Qt::Key_Return);
@@ -175,7 +199,7 @@ private slots:
     {
         ScriptedMessageBoxes boxes;
         boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
-        QPointer<frmMain> window = new frmMain(random, boxes);
+        QPointer<frmMain> window = new frmMain({random, boxes, motion});
         window->show();
         // Plays whole days with one action and the same answers each day, to the end. Every draw
         // is the largest (an open game-over screen draws too, so a script of draws would not hold).
@@ -197,8 +221,12 @@ private slots:
         endGameWith(ActionButton::Roudou, {1}, "母親餓死!!");  // -31 a day for the mother
         QPointer<frmGameOver> first = visibleWindows<frmGameOver>().value(0);
         const int seedsAfterFirst = random.seeds;  // Start, then the screen's load
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        window->activateWindow();  // the player went back to the game: the screen is behind it
+        QVERIFY(QTest::qWaitForWindowActive(window));
         endGameWith(ActionButton::Shokuji, {2, 1}, "娘凍死!!");  // soy sauce for the mother only
         QCOMPARE(visibleWindows<frmGameOver>().value(0), first.data());
+        QVERIFY2(QTest::qWaitForWindowActive(first), "shown again, the screen comes to the front");
         QCOMPARE(random.seeds, seedsAfterFirst + 1);  // only the new game's Start
         QVERIFY(first->findChild<QTimer*>("tmrTimer1")->isActive());
 

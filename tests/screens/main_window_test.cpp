@@ -1,6 +1,7 @@
 #include "basNabrel.h"
 #include "choice_dialog_driver.h"
 #include "design_fonts.h"
+#include "fixed_motion_preference.h"
 #include "focus_chain.h"
 #include "font_substitution.h"
 #include "frmDialog.h"
@@ -60,6 +61,7 @@ class MainWindowTest : public QObject {
 
     ScriptedRandom random_;
     ScriptedMessageBoxes boxes_;
+    FixedMotionPreference motion_;
     QPointer<frmMain> window_;
 
     // The window's message boxes, with nothing recorded yet and No as the answer.
@@ -80,7 +82,7 @@ private slots:
     {
         random_ = ScriptedRandom{};
         random_.afterScript = 0.0f;
-        window_ = new frmMain(random_, boxes_);
+        window_ = new frmMain({random_, boxes_, motion_});
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
@@ -110,8 +112,8 @@ private slots:
         const auto restore = qScopeGuard([&] { QApplication::setFont(previous); });
 
         std::vector<std::unique_ptr<QWidget>> windows;
-        windows.emplace_back(new frmOpening);
-        auto* main = new frmMain(random_);
+        windows.emplace_back(new frmOpening({random_, boxes_, motion_}));
+        auto* main = new frmMain({random_, boxes_, motion_});
         windows.emplace_back(main);
         for (StatusLabel label : kStatusLabels)
             statusLabel(*main, label)->setText("32767");
@@ -126,7 +128,7 @@ private slots:
             windows.emplace_back(dialog);
         }
         for (const char* ending : {"母親餓死!!", "娘凍死!!", "母親逮捕!!"}) {
-            auto* screen = new frmGameOver(random_);
+            auto* screen = new frmGameOver(random_, motion_);
             screen->lblTitle()->setText(ending);
             windows.emplace_back(screen);
         }
@@ -254,18 +256,30 @@ private slots:
     void keysRunTheirActionsWhateverHasTheFocus_data()
     {
         QTest::addColumn<int>("focused");  // -1: before a game, nothing focused
-        QTest::addColumn<char>("key");
-        QTest::addColumn<QString>("prompt");
-        const char* const prompts[] = {"労働内容を選択して下さい。", "食料を選択して下さい。", "食べ物を選択して下さい。"};
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("prompt");  // empty: no action
+        const QString prompts[] = {"労働内容を選択して下さい。", "食料を選択して下さい。", "食べ物を選択して下さい。"};
         for (int focused = -1; focused < 3; ++focused)
-            for (char key : {'1', '2', '3'})
-                QTest::addRow("focus %d key %c", focused, key) << focused << key << QString(prompts[key - '1']);
+            for (int key : {Qt::Key_1, Qt::Key_2, Qt::Key_3})
+                QTest::addRow("focus %d key %c", focused, key) << focused << key << 0 << prompts[key - Qt::Key_1];
+        QTest::addRow("keypad 1") << 0 << int(Qt::Key_1) << int(Qt::KeypadModifier) << prompts[0];
+        // A focused command button acts on Enter as on Space.
+        for (int focused = 0; focused < 3; ++focused) {
+            QTest::addRow("Enter on %d", focused) << focused << int(Qt::Key_Return) << 0 << prompts[focused];
+            QTest::addRow("keypad Enter on %d", focused)
+                << focused << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << prompts[focused];
+        }
+        // With Ctrl, Alt or Super held no character is typed.
+        for (int modifier : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier})
+            QTest::addRow("modifier %x with 1", modifier) << 0 << int(Qt::Key_1) << modifier << QString();
     }
 
     void keysRunTheirActionsWhateverHasTheFocus()
     {
         QFETCH(int, focused);
-        QFETCH(char, key);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         QFETCH(QString, prompt);
         if (focused >= 0) {
             startGame();
@@ -277,8 +291,11 @@ private slots:
             asked = dialog->lblLabel()->text();
             dialog->findChild<QPushButton*>("CancelButton")->click();
         });
-        QTest::keyClick(receiver, key);
+        QTest::keyClick(receiver, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::qWait(prompt.isEmpty() ? 50 : 0);
         QCOMPARE(asked, prompt);
+        for (ActionButton button : kButtons)
+            QVERIFY2(!actionButton(window(), button)->isDefault(), "no button draws itself as the default");
     }
 
     void otherKeysDoNothing()

@@ -4,6 +4,7 @@
 // draws from that sequence on a wall-clock timer, so a replay sends the same
 // events but may see other draws once a game has ended.
 // Usage: monkey_test [SEED] [EVENTS]
+#include "fixed_motion_preference.h"
 #include "font_substitution.h"
 #include "frmDialog.h"
 #include "frmGameOver.h"
@@ -103,7 +104,7 @@ private:
     void sendOne()
     {
         if (visibleWindows<frmMain>().isEmpty() && visibleWindows<frmOpening>().isEmpty())
-            (new frmOpening(random_, boxes_))->show();
+            (new frmOpening({random_, boxes_, motion_}))->show();
 
         if (QMenu* menu = visibleWindows<QMenu>().value(0)) {  // a menu is open: pick from it or leave it
             const Qt::Key keys[] = {Qt::Key_S, Qt::Key_X, Qt::Key_Escape, Qt::Key_Down, Qt::Key_Return};
@@ -207,6 +208,7 @@ private:
     long events_;
     ReplayableRandom random_;
     ReplayableMessageBoxes boxes_;
+    FixedMotionPreference motion_;
     long sent_ = 0;
     long failures_ = 0;
     long withDialog_ = 0;

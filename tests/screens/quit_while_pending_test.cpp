@@ -2,6 +2,7 @@
 // while a choice is pending and a game-over screen is open; nothing is left
 // waiting, nothing crashes.
 #include "choice_dialog_driver.h"
+#include "fixed_motion_preference.h"
 #include "font_substitution.h"
 #include "frmGameOver.h"
 #include "frmMain.h"
@@ -25,9 +26,10 @@ int main(int argc, char* argv[])
     boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
 
     household::testing::ScriptedRandom random;
+    FixedMotionPreference motion;
     random.draws = {0.9f, 0.0f, 0.0f};  // the first game ends in an arrest
     random.afterScript = 0.0f;
-    QPointer<frmMain> window = new frmMain(random, boxes);
+    QPointer<frmMain> window = new frmMain({random, boxes, motion});
     window->show();
     QPointer<frmGameOver> leftOver;
 

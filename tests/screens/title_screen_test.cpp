@@ -1,6 +1,8 @@
+#include "fixed_motion_preference.h"
 #include "font_substitution.h"
 #include "frmMain.h"
 #include "frmOpening.h"
+#include "household_fakes.h"
 #include "scripted_message_boxes.h"
 #include "window_queries.h"
 
@@ -24,6 +26,8 @@ class TitleScreenTest : public QObject {
     Q_OBJECT
 
     ScriptedMessageBoxes boxes_;  // answers the main window's quit question with Yes
+    household::testing::ScriptedRandom random_;
+    FixedMotionPreference motion_;
 
 private slots:
     void initTestCase() { runtime::installFontSubstitutions(); }
@@ -37,7 +41,7 @@ private slots:
 
     void design()
     {
-        frmOpening screen;
+        frmOpening screen({random_, boxes_, motion_});
         QCOMPARE(screen.windowTitle(), QString("～Nabrel～ Orlenby"));
         QCOMPARE(screen.size(), QSize(402, 213));
         QCOMPARE(screen.minimumSize(), screen.maximumSize());
@@ -79,7 +83,7 @@ private slots:
     void startOpensTheMainWindowAndCloses()
     {
         QFETCH(int, key);
-        QPointer<frmOpening> screen = new frmOpening(runtime::sharedRandom(), boxes_);
+        QPointer<frmOpening> screen = new frmOpening({random_, boxes_, motion_});
         screen->show();
         QVERIFY(mainWindows().isEmpty());
         if (key)
