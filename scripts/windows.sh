@@ -79,5 +79,9 @@ rm -rf "$stage" "$stage.zip"
 mkdir -p "$stage"
 $mingw-strip -o "$stage/nabrel.exe" "$(find "$out" -maxdepth 2 -name nabrel.exe | head -1)"
 cp README.md LICENSE "$stage/"
-(cd "$out" && zip -qr "$(basename "$stage").zip" "$(basename "$stage")")
+# The same commit zips to the same bytes: the build's one time on every entry,
+# sorted entries, no extra fields.
+epoch=$(sed -n 's/^NABREL_SOURCE_DATE_EPOCH:INTERNAL=//p' "$out/CMakeCache.txt")
+find "$stage" -exec touch -h -d "@$epoch" {} +
+(cd "$out" && find "$(basename "$stage")" | LC_ALL=C sort | TZ=UTC zip -qX -@ "$(basename "$stage").zip")
 echo "nabrel: $stage.zip"

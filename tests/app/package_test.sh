@@ -37,6 +37,24 @@ expect "metainfo valid" 'appstreamcli validate --no-net "$root/usr/share/metainf
 expect "lintian: no error, no warning" 'lintian --fail-on error,warning "$deb" 2>/dev/null | tee "$scratch/lintian.log" | grep -v "^I:" >&2;
     [ "${PIPESTATUS[0]}" = 0 ]'
 
+# The same commit, built for release twice in different folders at different
+# times, makes the same package, bit for bit.
+source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+build_release_package() {  # folder
+    cmake -S "$source_dir" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >"$scratch/again.log" 2>&1 &&
+        cmake --build "$1" --target nabrel package_documents >>"$scratch/again.log" 2>&1 &&
+        (cd "$1" && cpack -G DEB -B "$1/out" >>"$scratch/again.log" 2>&1) || { cat "$scratch/again.log"; exit 1; }
+}
+build_release_package "$scratch/first"
+sleep 1
+build_release_package "$scratch/second/elsewhere"
+same_bytes() {
+    [ "$(sha256sum <"$1")" = "$(sha256sum <"$2")" ] && return 0
+    diffoscope --text - "$1" "$2" 2>&1 | head -40
+    return 1
+}
+expect "built twice in other folders: the same bytes" 'same_bytes "$scratch"/first/out/nabrel_*.deb "$scratch"/second/elsewhere/out/nabrel_*.deb'
+
 if [ "$(id -u)" -ne 0 ]; then
     echo "skip installing: that needs root"
 elif dpkg-query -W -f='${Status}' nabrel 2>/dev/null | grep -q installed; then

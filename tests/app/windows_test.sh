@@ -12,8 +12,27 @@ if ! bash "$root/scripts/windows.sh" "$out"; then
     echo "0 passed, 1 failed"
     exit 1
 fi
+# Built again in another folder against the same Qt: the same zip, bit for bit.
+again=$(mktemp -d)
+if ! bash "$root/scripts/windows.sh" "$again/elsewhere" >"$again/build.log" 2>&1; then
+    cat "$again/build.log"
+    echo "FAIL the Windows package builds a second time"
+elif ! cmp -s "$out"/nabrel-*-win64.zip "$again"/elsewhere/nabrel-*-win64.zip; then
+    diffoscope --text - "$out"/nabrel-*-win64.zip "$again"/elsewhere/nabrel-*-win64.zip 2>&1 | head -40
+    echo "FAIL built twice in different folders: the same zip"
+else
+    echo "ok   built twice in different folders: the same zip"
+    reproducible=1
+fi
+rm -rf "$again"
 work=$(mktemp -d)
 trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 unzip -q "$out"/nabrel-*-win64.zip -d "$work"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$root/tests/display/with_display.sh" "$root/tests/display/wine_play_test.sh" "$work"/nabrel-*-win64 "$out/screenshots"
+played=$?
+if [ -z "${reproducible:-}" ]; then
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+exit "$played"

@@ -37,6 +37,22 @@ def wait_for(find, timeout=30.0):
     return None
 
 
+def visible_windows(pid):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], capture_output=True, text=True)
+    return set(found.stdout.split())
+
+
+def menu_entry(pid, access_key):
+    """Chooses a ファイル menu entry by its access key once the menu is open,
+    and returns once it has closed again."""
+    before = visible_windows(pid)
+    key("alt+f")
+    popup = wait_for(lambda: visible_windows(pid) - before)
+    key(access_key)
+    if popup:
+        wait_for(lambda: not (popup & visible_windows(pid)))
+
+
 def active_window():
     """(id, caption) of the window with the input focus."""
     wid = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
@@ -101,7 +117,7 @@ def play_one_game(pid, app, title_name, day_keys):
     """Starts a game, plays days with the keys day_keys(day) gives until the
     game-over screen opens, dismisses it and returns the ending it read."""
     activate(pid, "Nabrel")
-    key("alt+f", "s")
+    menu_entry(pid, "s")
     for day in range(80):
         for pressed, then in day_keys(day):
             press(pressed, then)
@@ -111,7 +127,7 @@ def play_one_game(pid, app, title_name, day_keys):
             ending = [n for _, n, _ in readout(screen) if n not in ("GAME OVER", "Try Again!", "OK", "")]
             ok = next(n for n in nodes(screen) if n.name == "OK")
             ok.queryAction().doAction(0)  # pressed as a screen reader user would
-            wait_for(lambda: window_named(app, title_name, "GAME OVER") is None, 3)
+            wait_for(lambda: window_named(app, title_name, "GAME OVER") is None)
             return ending[0] if ending else "(none)"
     return "(no ending after 80 days)"
 
@@ -151,7 +167,7 @@ def run(pid):
     if main is None:
         return
     activate(pid, "Nabrel")
-    key("alt+f", "s")
+    menu_entry(pid, "s")
     seen = readout(main)
     captions = ["食事", "買物", "労働", "cc", "個", "円", "醤油", "カップ麺", "残り", "所持金", "娘", "母", "日目", "体力"]
     for caption in captions:
@@ -159,7 +175,7 @@ def run(pid):
     values = {"日目": "1", "母の体力": "100", "娘の体力": "50", "所持金": "100", "カップ麺": "2", "醤油": "1000"}
     for description, value in values.items():
         check(f"value box {description} reads {value}",
-              wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)], 3) is not None)
+              wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)]) is not None)
     check("menu reads ファイル", any(name.startswith("ファイル") for _, name, _ in seen))
 
     # Cup noodles with 100 yen: the warning box.
@@ -182,10 +198,10 @@ def run(pid):
     after = {"日目": "2", "所持金": "300", "カップ麺": "2", "醤油": "1000"}
     for description, value in after.items():
         check(f"after a day {description} reads {value}",
-              wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)], 3) is not None)
+              wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)]) is not None)
 
     activate(pid, "Nabrel")
-    key("alt+f", "x")
+    menu_entry(pid, "x")
     box = wait_for(lambda: window_named(app, title_name, "終了しますか？"))
     check("quit box reads 終了しますか？", box is not None)
     press("Escape", "done")

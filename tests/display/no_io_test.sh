@@ -20,12 +20,12 @@ activate "$(window_id Nabrel 402 213)"
 key Return
 wait_for main_window >/dev/null || { echo "FAIL no main window"; exit 1; }
 activate "$(main_window)"
-key alt+f s
+menu_entry s
 play_until_game_over Return || { echo "FAIL the game did not end"; exit 1; }
 activate "$(window_id Nabrel 402 213)"
 key Return
 activate "$(main_window)"
-key alt+f x
+menu_entry x
 answer_box Return
 # The trace ends with the game; anything it still follows then is not the game.
 wait_for process_gone

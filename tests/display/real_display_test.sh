@@ -25,7 +25,7 @@ start_game() {
     wait_for main_window >/dev/null || return 1
     main=$(main_window)
     activate "$main"
-    key alt+f s
+    menu_entry s
 }
 
 runs=0
@@ -71,7 +71,7 @@ read -r _ _ _ main_height <<<"$(client_geometry "$main")"
 check "main window caption" bash -c "xdotool getwindowname $main | grep -qx '～Nabrel～ Orlenby'"
 check "main window has a taskbar entry" normal_window "$main"
 activate "$main"
-key alt+f s
+menu_entry s
 shot main_new_game
 key 1
 check "key 1 opens the choice dialog" wait_for dialog_open
@@ -98,15 +98,14 @@ key Return
 check "Enter presses OK on the game-over screen" wait_for no_window Nabrel 402 213
 main=$(main_window)
 activate "$main"
-key alt+f
-key x
+menu_entry x
 check "End asks before quitting" wait_for window_count_is 2
 shot quit_question
 answer_box Escape
 check "No keeps the window" wait_for window_count_is 1
 check "and the main window" main_window
 activate "$main"
-key alt+f x
+menu_entry x
 answer_box Return
 check "Yes closes the window and ends the program" wait_for process_gone
 stop
@@ -154,7 +153,7 @@ first=$(window_id 'コマンド' 270 94)
 dialog_key Return  # カップ麺
 wait_for dialog_other_than "$first"
 activate "$main"
-key alt+f x
+menu_entry x
 wait_for window_count_is 3
 wmctrl -i -c "$main"
 wm_sync "$main"
@@ -162,7 +161,7 @@ answer_box Escape
 check "asks nothing new and ends nothing; No keeps the game" wait_for window_count_is 2
 check "with the pending choice still open" dialog_open
 activate "$main"
-key alt+f x
+menu_entry x
 wait_for window_count_is 3
 wmctrl -i -c "$main"
 wm_sync "$main"
@@ -213,7 +212,7 @@ play_until_game_over Return
 xdotool windowclose "$(window_id Nabrel 402 213)"
 check "the game-over screen counts as OK" wait_for no_window Nabrel 402 213
 activate "$main"
-key alt+f s
+menu_entry s
 check "and the next game over shows a screen again" play_until_game_over Return
 stop
 

@@ -14,7 +14,6 @@ main=""
 
 box_open() { find_message_box >/dev/null; }
 no_box() { ! box_open && sleep 0.1 && ! box_open; }
-gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 popup_open() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -gt "$1" ]; }
 
 # Answers the open choice dialog with a key and waits until it has gone.
@@ -44,7 +43,7 @@ moment_cup_noodle_warning() {  # the two cup noodles eaten, a third asked for
     done
     key 3 && dialog_key Return && wait_for box_open && open=$(find_message_box)
 }
-moment_end_question() { key alt+f x && wait_for box_open && open=$(find_message_box); }
+moment_end_question() { menu_entry x && wait_for box_open && open=$(find_message_box); }
 moment_game_over() { play_until_game_over Return && open=$(window_id Nabrel 402 213); }
 moment_menu() {
     local before
@@ -78,7 +77,7 @@ ends_soundly() {
         main=$(main_window) || return 1
         activate "$main" && key 1 && dialog_key Escape &&
             wait_for no_window 'コマンド' 270 94 || return 1
-        activate "$main" && key alt+f x && answer_box Return || return 1
+        activate "$main" && menu_entry x && answer_box Return || return 1
     fi
     wait_for process_gone || return 1
     wait "$pid"
@@ -114,7 +113,7 @@ run_case() {  # moment, what goes, how
     activate "$(window_id Nabrel 402 213)" || { echo "no active title screen"; return 1; }
     key Return
     main=$(main_window) && activate "$main" || { echo "no active main window"; return 1; }
-    key alt+f s
+    menu_entry s || { echo "no new game"; return 1; }
     "moment_$moment" || {
         echo "could not reach the moment; active: $(xdotool getactivewindow getwindowname 2>&1)"
         import -window root "$logs/$runs.unreached.png"

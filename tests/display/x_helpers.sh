@@ -89,6 +89,25 @@ window_id() {
     echo "${ids%%$'\n'*}"
 }
 
+# Whether a window is no longer on screen (closed or destroyed).
+gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+
+# Chooses an entry of the main window's ファイル menu by its access key (s or
+# x): the key goes to the menu once it is open, and the next key only once it
+# has closed again.
+menu_entry() {
+    local before popup deadline=$((SECONDS + 30))
+    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort)
+    key alt+f
+    until popup=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort)) &&
+        [ -n "$popup" ]; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+    key "$1"
+    wait_for gone "${popup%%$'\n'*}"
+}
+
 active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 # Keys go only to a window known to be active.
 activate() {
