@@ -145,6 +145,20 @@ check "an action while it is pending brings it to the front" wait_for active_is 
 check "and opens no second one" [ "$(windows_sized 'コマンド' 270 94 | wc -l)" = 1 ]
 dialog_key Escape
 wait_for no_window 'コマンド' 270 94
+activate "$main"
+key 2
+dialog_key Return  # カップ麺, beyond 100 円: a warning
+box=$(message_box)
+centred_over() {  # window, owner: the window's centre lies on its owner
+    local x y w h ox oy ow oh
+    read -r x y w h <<<"$(client_geometry "$1")"
+    read -r ox oy ow oh <<<"$(client_geometry "$2")"
+    ((x + w / 2 > ox && x + w / 2 < ox + ow && y + h / 2 > oy && y + h / 2 < oy + oh))
+}
+check "a warning is owned by the main window" transient_for "$box" "$main"
+check "and opens over it" centred_over "$box" "$main"
+answer_box Return
+wait_for gone "$box"
 
 echo "# a frame close while End's question is open"
 activate "$main"
