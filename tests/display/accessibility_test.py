@@ -107,10 +107,18 @@ def readout(window):
 
 
 def activate(pid, title):
-    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", title],
-                         capture_output=True, text=True).stdout.split()
-    if ids:
-        subprocess.run(["xdotool", "windowactivate", "--sync", ids[-1]], check=False)
+    """Activates the newest window of the game with that title, and returns
+    once it is active (a window that is closing may still be found first)."""
+    def activated():
+        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", title],
+                             capture_output=True, text=True).stdout.split()
+        if not ids:
+            return False
+        if active_window()[0] == ids[-1]:
+            return True
+        subprocess.run(["xdotool", "windowactivate", ids[-1]], check=False, capture_output=True)
+        return wait_for(lambda: active_window()[0] == ids[-1], 1.0)
+    wait_for(activated)
 
 
 def play_one_game(pid, app, title_name, day_keys):

@@ -36,8 +36,9 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
 wm_pid=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# Ready once it announces what it supports, activation among it.
+for _ in $(seq 600); do
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
     sleep 0.05
 done
 

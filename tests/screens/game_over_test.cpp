@@ -221,12 +221,12 @@ private slots:
         endGameWith(ActionButton::Roudou, {1}, "母親餓死!!");  // -31 a day for the mother
         QPointer<frmGameOver> first = visibleWindows<frmGameOver>().value(0);
         const int seedsAfterFirst = random.seeds;  // Start, then the screen's load
-        QVERIFY(QTest::qWaitForWindowActive(first));
+        QVERIFY(QTest::qWaitForWindowActive(first, kActivationTimeoutMs));
         window->activateWindow();  // the player went back to the game: the screen is behind it
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(QTest::qWaitForWindowActive(window, kActivationTimeoutMs));
         endGameWith(ActionButton::Shokuji, {2, 1}, "娘凍死!!");  // soy sauce for the mother only
         QCOMPARE(visibleWindows<frmGameOver>().value(0), first.data());
-        QVERIFY2(QTest::qWaitForWindowActive(first), "shown again, the screen comes to the front");
+        QVERIFY2(QTest::qWaitForWindowActive(first, kActivationTimeoutMs), "shown again, the screen comes to the front");
         QCOMPARE(random.seeds, seedsAfterFirst + 1);  // only the new game's Start
         QVERIFY(first->findChild<QTimer*>("tmrTimer1")->isActive());
 

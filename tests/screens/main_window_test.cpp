@@ -319,7 +319,7 @@ private slots:
 
     void altFThenSStartsAndXAsks()
     {
-        QVERIFY(QTest::qWaitForWindowActive(window_));  // Alt+F reaches only the active window
+        QVERIFY(QTest::qWaitForWindowActive(window_, kActivationTimeoutMs));  // Alt+F reaches only the active window
         QTest::keyClick(window_, Qt::Key_F, Qt::AltModifier);
         QMenu* menu = openMenu();
         QVERIFY(menu);

@@ -6,6 +6,10 @@
 #include <QTest>
 #include <QWidget>
 
+// How long a window may take to become active: a window manager on a busy
+// machine may take its time.
+constexpr int kActivationTimeoutMs = 30000;
+
 // The windows of type T that are on screen now (closed ones may still await deletion).
 template <typename T>
 QList<T*> visibleWindows()
