@@ -20,11 +20,11 @@ namespace runtime {
 
 namespace {
 
+#ifdef Q_OS_UNIX
 // A game opens about 13 descriptors at its peak (display, session bus, event
 // and wake-up pipes); font configuration briefly opens more.
 constexpr rlim_t kDescriptorsNeeded = 32;
 
-#ifdef Q_OS_UNIX
 bool enoughDescriptors()
 {
     rlimit files{};
