@@ -71,6 +71,9 @@ fi
 "$qt/bin/qt-cmake" -S "$source" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" >/dev/null
+# The build's one time, for the linker's and strip's header time stamp and every zip entry.
+export SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH=$(sed -n 's/^NABREL_SOURCE_DATE_EPOCH:INTERNAL=//p' "$out/CMakeCache.txt")
 cmake --build "$out" --target nabrel
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
@@ -79,9 +82,7 @@ rm -rf "$stage" "$stage.zip"
 mkdir -p "$stage"
 $mingw-strip -o "$stage/nabrel.exe" "$(find "$out" -maxdepth 2 -name nabrel.exe | head -1)"
 cp README.md LICENSE "$stage/"
-# The same commit zips to the same bytes: the build's one time on every entry,
-# sorted entries, no extra fields.
-epoch=$(sed -n 's/^NABREL_SOURCE_DATE_EPOCH:INTERNAL=//p' "$out/CMakeCache.txt")
-find "$stage" -exec touch -h -d "@$epoch" {} +
+# The same commit zips to the same bytes: sorted entries, no extra fields.
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 (cd "$out" && find "$(basename "$stage")" | LC_ALL=C sort | TZ=UTC zip -qX -@ "$(basename "$stage").zip")
 echo "nabrel: $stage.zip"
