@@ -34,24 +34,24 @@ wineserver -w
 wine "$package/nabrel.exe" >/dev/null 2>"$shots/wine_stderr.log" &
 pid=$!
 check "title screen opens" wait_for has_window Nabrel 402 213
-title=$(windows_sized Nabrel 402 213)
+title=$(window_id Nabrel 402 213)
 check "title caption" caption_is "$title" "～Nabrel～ Orlenby"
 check "title screen has no taskbar entry" off_taskbar "$title"
 shot title
-xdotool windowactivate --sync "$title"
+activate "$title"
 key Return
 check "START! opens the main window, 312 wide" wait_for main_window
 main=$(main_window)
 read -r _ _ _ height <<<"$(client_geometry "$main")"
 check "main window caption" caption_is "$main" "～Nabrel～ Orlenby"
 check "main window has a taskbar entry" bash -c "! xprop -id $main _NET_WM_STATE | grep -q SKIP_TASKBAR"
-xdotool windowactivate --sync "$main"
+activate "$main"
 menu_key s
 wait_for mapped_count_is 1
 key 1
 check "key 1 opens the choice dialog, 270 x 94" wait_for dialog_open
 day_box "$main" "$height" "$shots/wine_day1.png"  # the game has started: keys are handled in order
-dialog=$(windows_sized 'コマンド' 270 94)
+dialog=$(window_id 'コマンド' 270 94)
 check "choice dialog has no taskbar entry" off_taskbar "$dialog"
 shot dialog
 key Return
@@ -59,7 +59,7 @@ check "内職 closes it" wait_for no_window 'コマンド' 270 94
 check "the day advances" wait_for bash -c "$(declare -f day_box); day_box $main $height $shots/wine_day2.png &&
     [ \"\$(compare -metric AE $shots/wine_day1.png $shots/wine_day2.png null: 2>&1)\" != 0 ]"
 shot day2
-xdotool windowactivate --sync "$main"
+activate "$main"
 menu_key x
 check "End asks before quitting" wait_for window_count_is 2
 shot quit_question
