@@ -5,11 +5,15 @@
 #include "mersenne_random.h"
 #include "motion_preference.h"
 #include "motion_sources.h"
+#include "nabrel_facts.h"
+#include "program_lifetime.h"
 #include "qt_message_boxes.h"
 #include "startup_resources.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include <cstdio>
 #include <cstring>
@@ -29,6 +33,20 @@ constexpr const char* kUsage =
     "Without either option the game-over screen is calm when the desktop asks for\n"
     "less motion (animation effects off).\n";
 
+// The window icon from the copies built into the program, decoded by Qt's own
+// PNG reader alone: no image-format plugin is loaded and no icon theme read
+// before the first window shows. The desktop entry names the installed icon.
+QIcon builtInIcon()
+{
+    QIcon icon;
+    for (const int size : {48, 256}) {
+        QImageReader reader(QStringLiteral(":/icons/nabrel-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);  // asks no plugin whether it reads PNG
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -40,7 +58,7 @@ int main(int argc, char* argv[])
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("nabrel " NABREL_VERSION);
+            std::printf("nabrel %s\n", nabrel::kVersion);
             return 0;
         }
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -48,7 +66,9 @@ int main(int argc, char* argv[])
 #if defined(Q_OS_LINUX)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("nabrel: no display found (DISPLAY is not set); start it from a desktop session\n", stderr);
+        std::fputs("nabrel: no display found (DISPLAY is not set); start it from a desktop session,"
+                   " or under xvfb-run to try it headless\n",
+                   stderr);
         return 1;
     }
 #endif
@@ -56,15 +76,14 @@ int main(int argc, char* argv[])
         return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nabrel"));
-    QApplication::setApplicationVersion(QStringLiteral(NABREL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(NABREL_APP_ID));
-    // The icon the package installs; the built-in copy where there is none.
-    QIcon builtIn;
-    builtIn.addFile(QStringLiteral(":/icons/nabrel-48.png"));
-    builtIn.addFile(QStringLiteral(":/icons/nabrel-256.png"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nabrel"), builtIn));
+    QApplication::setApplicationVersion(QString::fromUtf8(nabrel::kVersion));
+    QApplication::setDesktopFileName(QString::fromUtf8(nabrel::kAppId));
+    QApplication::setWindowIcon(builtInIcon());
     runtime::installFontSubstitutions();
+    // A window destroyed by another program is closed as if through its frame,
+    // and the program ends once no window is left, on every platform.
     runtime::watchForLostWindows();
+    runtime::quitWhenNoWindowIsLeft(app);
 
     // What the program is made of: one random sequence, the real message
     // boxes and the player's motion preference, shared by every window.

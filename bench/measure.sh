@@ -44,26 +44,38 @@ startup() {
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# Start-up and memory, each a ratio to the bare window measured in the same
-# run; the two programs take turns so that drift in the machine's load hits both.
+# Start-up against a bare Qt window and memory against one showing the game's
+# two fonts, each a ratio measured in the same run; the programs take turns so
+# that drift in the machine's load hits all alike. NABREL_COMPARE=OTHER_BUILD
+# adds that build's game to the same run (README, Benchmarks).
 runs=15
+programs=(nabrel bare two_fonts ${NABREL_COMPARE:+other})
+declare -A command=([nabrel]=$nabrel [bare]=$build/bench/bare_window
+    [two_fonts]="$build/bench/bare_window --two-fonts" [other]=${NABREL_COMPARE:-}/app/nabrel)
+scratch=$(mktemp -d)
 for _ in $(seq "$runs"); do
-    startup "$nabrel" >>"/tmp/startup.$$.nabrel"
-    startup "$build/bench/bare_window" >>"/tmp/startup.$$.bare_window"
+    for program in "${programs[@]}"; do
+        # shellcheck disable=SC2086  # the command's words
+        startup ${command[$program]} >>"$scratch/$program"
+    done
 done
-n_time=$(cut -d' ' -f1 "/tmp/startup.$$.nabrel" | median)
-b_time=$(cut -d' ' -f1 "/tmp/startup.$$.bare_window" | median)
-n_peak=$(cut -d' ' -f2 "/tmp/startup.$$.nabrel" | median)
-b_peak=$(cut -d' ' -f2 "/tmp/startup.$$.bare_window" | median)
-rm -f /tmp/startup.$$.*
-t_ratio=$(awk -v a="$n_time" -v b="$b_time" 'BEGIN { printf "%.3f", a / b }')
-m_ratio=$(awk -v a="$n_peak" -v b="$b_peak" 'BEGIN { printf "%.3f", a / b }')
-row "start-up to title screen (s), median of $runs" "$n_time" "" ""
-row "start-up of the bare window (s)" "$b_time" "" ""
-row "start-up ratio" "$t_ratio" "<= 1.10" "$(verdict "$t_ratio" '<= 1.10')"
-row "peak memory at title screen (KiB)" "$n_peak" "" ""
-row "peak memory of the bare window (KiB)" "$b_peak" "" ""
-row "peak memory ratio" "$m_ratio" "<= 1.10" "$(verdict "$m_ratio" '<= 1.10')"
+declare -A time peak
+for program in "${programs[@]}"; do
+    time[$program]=$(cut -d' ' -f1 "$scratch/$program" | median)
+    peak[$program]=$(cut -d' ' -f2 "$scratch/$program" | median)
+done
+rm -rf "$scratch"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+for program in nabrel ${NABREL_COMPARE:+other}; do
+    name="the game"
+    [ "$program" = other ] && name="the other build's game"
+    t_ratio=$(ratio "${time[$program]}" "${time[bare]}")
+    m_ratio=$(ratio "${peak[$program]}" "${peak[two_fonts]}")
+    row "start-up of $name to its title (s), median of $runs" "${time[$program]}" "" ""
+    row "  ratio to the bare window (${time[bare]} s)" "$t_ratio" "<= 1.10" "$(verdict "$t_ratio" '<= 1.10')"
+    row "peak memory of $name at its title (KiB)" "${peak[$program]}" "" ""
+    row "  ratio to the two-font window (${peak[two_fonts]} KiB)" "$m_ratio" "<= 1.05" "$(verdict "$m_ratio" '<= 1.05')"
+done
 
 # CPU while the game waits for the player.
 "$nabrel" >/dev/null 2>&1 &

@@ -27,7 +27,7 @@ std::optional<std::int32_t> checkedAdd(std::int32_t value, std::int32_t delta)
     return checkedAddImpl(value, delta);
 }
 
-CheckedEffect& CheckedEffect::Set(std::int32_t HouseholdState::*field, std::int32_t value)
+CheckedEffect& CheckedEffect::set(std::int32_t HouseholdState::*field, std::int32_t value)
 {
     draft_.*field = value;
     return *this;

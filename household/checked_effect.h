@@ -27,7 +27,7 @@ public:
             overflowed_ = true;
         return *this;
     }
-    CheckedEffect& Set(std::int32_t HouseholdState::*field, std::int32_t value);
+    CheckedEffect& set(std::int32_t HouseholdState::*field, std::int32_t value);
     CheckedEffect& endTurn();
 
     bool overflowed() const { return overflowed_; }

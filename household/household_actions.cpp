@@ -32,7 +32,7 @@ void HouseholdActions::work()
         effect.add(&HouseholdState::Money, 20000);
         // The roll comes after the wage; an arrest loses the wage with the rest.
         if (!effect.overflowed() && random_.next() > 0.5f)
-            effect.Set(&HouseholdState::Money, -1);
+            effect.set(&HouseholdState::Money, -1);
         effect.endTurn();
         apply(effect, kWorkRefused);
         break;

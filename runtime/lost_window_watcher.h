@@ -10,5 +10,8 @@ namespace runtime {
 // windowLost() is true for it from then on. Call once, after the application.
 void watchForLostWindows();
 bool windowLost(const QWidget* window);
+// What the watcher does with a window another client destroyed: marks it lost
+// and closes it, from the event loop, as if through its frame.
+void loseWindow(QWidget* window);
 
 }  // namespace runtime

@@ -47,6 +47,7 @@ MessageBoxAnswer QtMessageBoxes::show(const QString& text, MessageBoxButtons but
     }
     widenToCaption(*box);
     open_.append(box);
+    keepFocusWhileOpen(*box);
     const int answer = box->exec();
     open_.removeAll(box);
     delete box;

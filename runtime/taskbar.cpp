@@ -1,10 +1,7 @@
 #include "taskbar.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <QWindow>
-
-#include <algorithm>
 
 namespace runtime {
 
@@ -18,11 +15,6 @@ void keepOffTaskbar([[maybe_unused]] QWidget* window)
     }();
     window->winId();
     window->windowHandle()->setTransientParent(hiddenOwner);
-    QObject::connect(window, &QObject::destroyed, qApp, [] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        if (std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }))
-            QCoreApplication::quit();
-    });
 #endif
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class QWidget;
+class frmDialog;
 
 // The answer of the choice dialog: 0 while none has been given, 1 or 2 for the
 // option chosen, -1 for Cancel.
@@ -18,8 +19,7 @@ extern std::int16_t DialogResult;
 std::int16_t ShowChoiceDialog(const QString& prompt, const QString& option1, const QString& option2,
                               QWidget* owner = nullptr);
 
-// Answers a pending choice with Cancel; does nothing when none is pending.
-void cancelChoiceDialog();
-
-// Brings a pending choice dialog to the front and gives it the focus.
-void raiseChoiceDialog();
+// ShowChoiceDialog's two halves, for a caller that keeps the pending dialog:
+// opens the dialog with the keyboard, then waits for its answer.
+frmDialog* openChoiceDialog(const QString& prompt, const QString& option1, const QString& option2, QWidget* owner);
+std::int16_t awaitChoice(frmDialog* dialog);

@@ -1,20 +1,26 @@
 #include "dialog_choice_prompt.h"
 
 #include "basNabrel.h"
+#include "frmDialog.h"
 
 std::int16_t DialogChoicePrompt::ShowChoiceDialog(const std::string& prompt, const std::string& option1,
                                                   const std::string& option2)
 {
-    return ::ShowChoiceDialog(QString::fromStdString(prompt), QString::fromStdString(option1),
-                              QString::fromStdString(option2), owner_);
+    pending_ = openChoiceDialog(QString::fromStdString(prompt), QString::fromStdString(option1),
+                                QString::fromStdString(option2), owner_);
+    return awaitChoice(pending_);
 }
 
 void DialogChoicePrompt::cancelPending()
 {
-    cancelChoiceDialog();
+    if (pending_)
+        pending_->reject();
 }
 
 void DialogChoicePrompt::raisePending()
 {
-    raiseChoiceDialog();
+    if (!pending_)
+        return;
+    pending_->raise();
+    pending_->activateWindow();
 }

@@ -2,7 +2,10 @@
 
 #include "choice_prompt.h"
 
+#include <QPointer>
+
 class QWidget;
+class frmDialog;
 
 // The actions' questions, asked through the real choice dialog, owned by owner.
 class DialogChoicePrompt final : public household::ChoicePrompt {
@@ -16,4 +19,5 @@ public:
 
 private:
     QWidget* owner_;
+    QPointer<frmDialog> pending_;
 };

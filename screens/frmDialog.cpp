@@ -1,11 +1,10 @@
 #include "frmDialog.h"
 
-#include "basNabrel.h"
 #include "design_fonts.h"
 #include "ui_frmDialog.h"
 #include "window_helpers.h"
 
-#include <QCloseEvent>
+#include <QPushButton>
 
 using runtime::twipsToPixels;
 
@@ -19,10 +18,9 @@ frmDialog::frmDialog(QWidget* parent)
     btnButton_ = {ui_->btnButton_0, ui_->btnButton_1};
     for (std::size_t i = 0; i < btnButton_.size(); ++i) {
         btnButton_[i]->setObjectName(QStringLiteral("btnButton(%1)").arg(i));
-        connect(btnButton_[i], &QPushButton::clicked, this,
-                [this, i] { onButtonClicked(static_cast<std::int16_t>(i)); });
+        connect(btnButton_[i], &QPushButton::clicked, this, [this, i] { done(static_cast<int>(i) + 1); });
     }
-    connect(ui_->CancelButton, &QPushButton::clicked, this, &frmDialog::onCancelClicked);
+    connect(ui_->CancelButton, &QPushButton::clicked, this, &frmDialog::reject);
 
     // The design fixes the client area on the screen, wherever the main window is.
     setGeometry(twipsToPixels(2760), twipsToPixels(3750), twipsToPixels(4050), twipsToPixels(1410));
@@ -39,23 +37,5 @@ QLabel* frmDialog::lblLabel() const
 
 void frmDialog::reject()
 {
-    onCancelClicked();
-}
-
-void frmDialog::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    emit closed();
-}
-
-void frmDialog::onButtonClicked(std::int16_t index)
-{
-    DialogResult = static_cast<std::int16_t>(index + 1);
-    close();
-}
-
-void frmDialog::onCancelClicked()
-{
-    DialogResult = -1;
-    close();
+    done(-1);
 }

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include <array>
-#include <cstdint>
 #include <memory>
 
 class QLabel;
@@ -13,8 +12,9 @@ namespace Ui {
 class frmDialog;
 }
 
-// The two-choice dialog. Every answer stores its value in DialogResult and
-// unloads (destroys) the window; a new question needs a new dialog.
+// The two-choice dialog. Every answer finishes it with its value (done(1),
+// done(2), or done(-1) for キャンセル and a close from the frame) and unloads
+// (destroys) the window; a new question needs a new dialog.
 class frmDialog : public QDialog {
     Q_OBJECT
 
@@ -28,16 +28,7 @@ public:
     // Presses キャンセル: the answer is -1.
     void reject() override;
 
-signals:
-    // The window is closing, whether answered or not.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void onButtonClicked(std::int16_t index);
-    void onCancelClicked();
 
     std::unique_ptr<Ui::frmDialog> ui_;
     std::array<QPushButton*, 2> btnButton_{};

@@ -1,6 +1,5 @@
 #include "frmGameOver.h"
 
-#include "rounding.h"
 #include "design_fonts.h"
 #include "taskbar.h"
 #include "ui_frmGameOver.h"
@@ -38,12 +37,6 @@ QLabel* frmGameOver::lblTitle() const
     return ui_->lblTitle;
 }
 
-std::uint32_t frmGameOver::colorValueOf(float r)
-{
-    // r < 1 in single precision, so the product is at most 2^24 - 1.
-    return static_cast<std::uint32_t>(household::roundHalfEven(static_cast<double>(r) * 16777216.0));
-}
-
 void frmGameOver::onLoad()
 {
     random_.seedFromClock();
@@ -56,7 +49,7 @@ void frmGameOver::onTimerTick()
 {
     // Painted here rather than through the palette: a palette change would
     // travel to every label and restyle it, fifty times a second.
-    backColor_ = runtime::colorFromDesignValue(colorValueOf(random_.next()));
+    backColor_ = runtime::colorFromDesignValue(runtime::colorValueOf(random_.next()));
     update();
 }
 

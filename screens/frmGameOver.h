@@ -29,9 +29,6 @@ public:
 
     QLabel* lblTitle() const;
 
-    // The colour of one draw: round(r * 2^24), ties to even, red in the low byte.
-    static std::uint32_t colorValueOf(float r);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -153,11 +153,8 @@ void frmMain::setGameOverTitle(const std::string& text)
 
 void frmMain::showGameOver()
 {
-    // A new screen comes up in front; one shown again may be behind the main window.
-    const bool again = gameOver_->isVisible();
+    // In front with the keyboard, also when shown again from behind the main window.
     gameOver_->show();
-    if (again) {
-        gameOver_->raise();
-        gameOver_->activateWindow();
-    }
+    gameOver_->raise();
+    runtime::keepFocusWhileOpen(*gameOver_, this);
 }

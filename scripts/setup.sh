@@ -8,7 +8,7 @@ source scripts/packages.sh
 presets=("${@:-default}")
 
 ensure_packages "${game_packages[@]}" dpkg-dev libgtest-dev \
-    xvfb openbox xdotool wmctrl x11-utils imagemagick \
+    xvfb openbox xdotool wmctrl x11-utils imagemagick sway qt6-wayland wtype grim \
     dbus at-spi2-core python3-pyatspi python3-xlib python3-dbus python3-gi strace procps \
     lintian appstream desktop-file-utils man-db file diffoscope-minimal \
     wine wine64 unzip

@@ -19,19 +19,41 @@ ensure_packages "${game_packages[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-
 host_cmake_dir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake  # the host's Qt tools
 
 qt_version=$(dpkg-query -W -f='${source:Version}' libqt6core6)
-# Core, Gui, Widgets and the Windows platform plugin and style; nothing else.
+# Core, Gui, Widgets, the Windows platform plugin and style, and of those only
+# what the game, QMessageBox and the Windows style use, built for size.
 # Debian's tarball has no wintab (tablet events); direct2d goes with directwrite3.
 qt_options=(
-    -static -release -opensource -confirm-license
+    -static -release -optimize-size -opensource -confirm-license
     -xplatform win32-g++ -qt-host-path /usr
     -nomake tests -nomake examples
     -no-feature-network -no-feature-sql -no-feature-dbus -no-feature-testlib
     -no-feature-printsupport -no-feature-concurrent -no-feature-xml -no-opengl
     -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite3
-    -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -qt-harfbuzz -qt-freetype
+    -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -qt-harfbuzz -no-freetype
+    # Widgets and dialogs the game never shows. The Windows style needs item
+    # views, spin boxes, tab widgets, text edits and the input dialog (Qt 6.4 uses them
+    # unconditionally), so those stay.
+    -no-feature-graphicsview -no-feature-graphicseffect -no-feature-mdiarea -no-feature-dockwidget
+    -no-feature-textbrowser -no-feature-syntaxhighlighter -no-feature-calendarwidget -no-feature-datetimeedit
+    -no-feature-fontcombobox -no-feature-toolbox -no-feature-splitter
+    -no-feature-splashscreen -no-feature-lcdnumber -no-feature-dial -no-feature-keysequenceedit
+    -no-feature-commandlinkbutton -no-feature-filedialog -no-feature-fontdialog -no-feature-colordialog
+    -no-feature-errormessage -no-feature-progressdialog -no-feature-wizard -no-feature-undocommand
+    -no-feature-style-fusion -no-feature-style-stylesheet
+    # Documents, formats and services the game never uses.
+    -no-feature-pdf -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
+    -no-feature-movie -no-feature-systemtrayicon -no-feature-sessionmanager -no-feature-mimetype
+    -no-feature-sharedmemory -no-feature-systemsemaphore -no-feature-filesystemwatcher
+    -no-feature-commandlineparser
+    -no-feature-jalalicalendar -no-feature-hijricalendar -no-feature-islamiccivilcalendar
 )
 key=$(printf '%s\n' "$qt_version" "$($mingw-g++-posix -dumpversion)" "${qt_options[@]}" | sha256sum | cut -c1-12)
 qt=$cache/qt-$qt_version-win64-$key
+# One fixed folder for building it and one fixed install prefix, mapped out of
+# the objects: two builds on two machines give the same libraries.
+work=$cache/qt-build
+logs=$cache/qt-build-logs
+qt_prefix=/opt/nabrel-qt
 
 # Source entries derived from the machine's own apt configuration, in a
 # private apt state: the machine's configuration is left as it is.
@@ -48,24 +70,45 @@ fetch_qt_source() {
         -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User="$(id -un)")
     apt-get "${private[@]}" update -qq
     (cd "$1" && apt-get "${private[@]}" source -qq --download-only "qt6-base=$qt_version")
-    dpkg-source --no-check -x "$1"/qt6-base_*.dsc "$1/src" >/dev/null
+    # dpkg-source warns about one of Debian's own patch files ("unexpected end of
+    # diff"): harmless, the patch applies; its output stays in the log.
+    dpkg-source --no-check -x "$1"/qt6-base_*.dsc "$1/src" >"$logs/source.log" 2>&1
+}
+
+# Every minute: how far the build is (ninja's [N/M]) and about how long it has left.
+report_progress() {
+    local started=$SECONDS done total
+    while sleep 60 >/dev/null; do
+        read -r done total < <(grep -o '^\[[0-9]*/[0-9]*\]' "$logs/build.log" | tail -1 | tr -d '[]' | tr / ' ')
+        [ -n "${done:-}" ] && ((done > 0)) || continue
+        echo "nabrel: Qt for Windows: $((100 * done / total)) % ($done/$total), about" \
+            "$(((SECONDS - started) * (total - done) / done / 60 + 1)) min left"
+    done
+}
+
+fail() {
+    echo "nabrel: $1 failed; the last lines of $2 (full logs in $logs):" >&2
+    tail -40 "$2" >&2
+    exit 1
 }
 
 if [ ! -f "$qt/bin/qt-cmake" ]; then
-    echo "nabrel: building a static Qt $qt_version for Windows into $qt (once; about 15 minutes on 2 cores)"
-    work=$(mktemp -d "$cache/qt-build.XXXXXX" 2>/dev/null || { mkdir -p "$cache" && mktemp -d "$cache/qt-build.XXXXXX"; })
-    trap 'rm -rf "$work"' EXIT
-    fetch_qt_source "$work"
-    mkdir "$work/build"
-    (cd "$work/build" && "$work/src/configure" -prefix "$work/prefix" "${qt_options[@]}" -- \
-        -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
-        -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir") >"$work/configure.log" 2>&1 ||
-        { tail -40 "$work/configure.log" >&2; exit 1; }
-    cmake --build "$work/build" --parallel >"$work/build.log" 2>&1 || { tail -40 "$work/build.log" >&2; exit 1; }
-    cmake --install "$work/build" >/dev/null
-    rm -rf "$qt" && mv "$work/prefix" "$qt"
+    echo "nabrel: building a static Qt $qt_version for Windows into $qt (once; about 8 minutes on 2 idle cores)"
+    rm -rf "$work" "$logs"
+    mkdir -p "$work/build" "$logs"
+    fetch_qt_source "$work" || fail "fetching Qt's source" "$logs/source.log"
+    map="-ffile-prefix-map=$work=."
+    (cd "$work/build" && "$work/src/configure" -prefix "$qt_prefix" "${qt_options[@]}" -- \
+        -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
+        -DCMAKE_C_FLAGS="$map" -DCMAKE_CXX_FLAGS="$map") >"$logs/configure.log" 2>&1 ||
+        fail "configuring Qt" "$logs/configure.log"
+    report_progress &
+    progress=$!
+    cmake --build "$work/build" --parallel >"$logs/build.log" 2>&1 || { kill "$progress"; fail "building Qt" "$logs/build.log"; }
+    kill "$progress"
+    DESTDIR=$work/stage cmake --install "$work/build" >"$logs/install.log" 2>&1 || fail "installing Qt" "$logs/install.log"
+    rm -rf "$qt" && mv "$work/stage$qt_prefix" "$qt"
     rm -rf "$work"
-    trap - EXIT
 fi
 
 "$qt/bin/qt-cmake" -S "$source" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \

@@ -29,7 +29,10 @@ work=$(mktemp -d)
 trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 unzip -q "$out"/nabrel-*-win64.zip -d "$work"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$root/tests/display/with_display.sh" "$root/tests/display/wine_play_test.sh" "$work"/nabrel-*-win64 "$out/screenshots"
+# The title and the version as the build has them.
+fact() { sed -n "s/.*$1\[\] = \"\(.*\)\";/\1/p" "$out/generated/nabrel_facts.h"; }
+"$root/tests/display/with_display.sh" "$root/tests/display/wine_play_test.sh" "$work"/nabrel-*-win64 "$out/screenshots" \
+    "$(fact kTitle)" "$(fact kVersion)"
 played=$?
 if [ -z "${reproducible:-}" ]; then
     echo "0 passed, 1 failed"

@@ -157,7 +157,7 @@ def run(pid):
     check("the program is on the accessibility bus", app is not None)
     if app is None:
         return
-    title_name = "～Nabrel～ Orlenby"
+    title_name = sys.argv[2]
 
     title = wait_for(lambda: window_named(app, title_name, "START!"))
     check("title screen read", title is not None)

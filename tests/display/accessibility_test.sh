@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs accessibility_test.py on a private D-Bus session with its own AT-SPI
 # bus. Run it under with_display.sh.
-# Usage: accessibility_test.sh NABREL_EXECUTABLE
+# Usage: accessibility_test.sh NABREL_EXECUTABLE TITLE
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 exec dbus-run-session -- bash -c '
@@ -11,7 +11,7 @@ exec dbus-run-session -- bash -c '
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
         sleep 0.05
     done
-    /usr/bin/python3 "$0" "$1"
+    /usr/bin/python3 "$0" "$1" "$2"
     code=$?
     kill $launcher 2>/dev/null
-    exit $code' "$here/accessibility_test.py" "$1" 2> >(grep -v -e "fd limit" -e "^dbus-daemon" -e "SpiRegistry" >&2)
+    exit $code' "$here/accessibility_test.py" "$1" "$2" 2> >(grep -v -e "fd limit" -e "^dbus-daemon" -e "SpiRegistry" >&2)

@@ -2,11 +2,12 @@
 # Plays the real game on a real X display with real input, as a player would:
 # keyboard and mouse, through the title screen and whole games to the quit
 # confirmation. Run it under with_display.sh.
-# Usage: real_display_test.sh NABREL_EXECUTABLE SCREENSHOT_DIR
+# Usage: real_display_test.sh NABREL_EXECUTABLE SCREENSHOT_DIR TITLE
 set -uo pipefail
 source "$(dirname "$0")/x_helpers.sh"
 nabrel=$1
 shots=$2
+app_title=$3
 mkdir -p "$shots"
 pid=""
 
@@ -50,7 +51,7 @@ echo "# title screen closed through its frame"
 check "title screen opens" launch
 title=$(window_id Nabrel 402 213)
 check "title is the only window" [ "$(xdotool search --onlyvisible --pid "$pid" --name . | wc -l)" = 1 ]
-check "title caption" bash -c "xdotool getwindowname $title | grep -qx '～Nabrel～ Orlenby'"
+check "title caption" [ "$(xdotool getwindowname "$title")" = "$app_title" ]
 check "title screen has no taskbar entry" transient_dialog "$title"
 check "windows carry the game's icon" bash -c "xprop -id $title _NET_WM_ICON | grep -q 'Icon (48 x 48)'"
 shot title
@@ -68,7 +69,7 @@ check "Enter on START! opens the main window" wait_for main_window
 check "and the title screen is gone" wait_for no_window Nabrel 402 213
 main=$(main_window)
 read -r _ _ _ main_height <<<"$(client_geometry "$main")"
-check "main window caption" bash -c "xdotool getwindowname $main | grep -qx '～Nabrel～ Orlenby'"
+check "main window caption" [ "$(xdotool getwindowname "$main")" = "$app_title" ]
 check "main window has a taskbar entry" normal_window "$main"
 activate "$main"
 menu_entry s
@@ -250,5 +251,4 @@ check "8 file descriptors" ends_saying_why_or_shows_title -n 8
 # AddressSanitizer reserves terabytes of address space: no run under a small limit.
 ldd "$nabrel" | grep -q libasan || check "100 MB of address space" ends_saying_why_or_shows_title -v 100000
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report

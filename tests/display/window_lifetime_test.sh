@@ -149,5 +149,4 @@ for row in "${table[@]}"; do
     done
 done
 echo "# $((passed + failed)) cases in $((SECONDS - started)) s"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report

@@ -2,11 +2,13 @@
 # Plays the Windows package under Wine as a player would: title screen →
 # START! → ファイル → 開始 → one day's piecework → 終了 → はい. Run it under
 # with_display.sh with WINEPREFIX set to a fresh folder.
-# Usage: wine_play_test.sh PACKAGE_DIR SCREENSHOT_DIR
+# Usage: wine_play_test.sh PACKAGE_DIR SCREENSHOT_DIR TITLE VERSION
 set -uo pipefail
 source "$(dirname "$0")/x_helpers.sh"
 package=$1
 shots=$2
+app_title=$3
+version=$4
 mkdir -p "$shots"
 shot() { import -window root "$shots/wine_$1.png"; }
 caption_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
@@ -24,8 +26,8 @@ day_box() { import -window "$1" -crop "41x17+120+$(($2 - 213 + 8))" "$3"; }
 utf16_in_exe() { python3 -c 'import sys; sys.exit(sys.argv[2].encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$package/nabrel.exe" "$1"; }
 check "the executable imports no Qt, libgcc, libstdc++ or winpthread DLL" bash -c \
     "! x86_64-w64-mingw32-objdump -p '$package/nabrel.exe' | grep 'DLL Name' | grep -i -E 'qt|libgcc|libstdc|winpthread'"
-check "its version record reads 0.00.0001" utf16_in_exe 0.00.0001
-check "and the title" utf16_in_exe "～Nabrel～ Orlenby"
+check "its version record reads $version" utf16_in_exe "$version"
+check "and the title" utf16_in_exe "$app_title"
 check "README and licence beside it" test -f "$package/README.md" -a -f "$package/LICENSE"
 
 wine wineboot --init >/dev/null 2>&1
@@ -35,7 +37,7 @@ wine "$package/nabrel.exe" >/dev/null 2>"$shots/wine_stderr.log" &
 pid=$!
 check "title screen opens" wait_for has_window Nabrel 402 213
 title=$(window_id Nabrel 402 213)
-check "title caption" caption_is "$title" "～Nabrel～ Orlenby"
+check "title caption" caption_is "$title" "$app_title"
 check "title screen has no taskbar entry" off_taskbar "$title"
 shot title
 activate "$title"
@@ -43,7 +45,7 @@ key Return
 check "START! opens the main window, 312 wide" wait_for main_window
 main=$(main_window)
 read -r _ _ _ height <<<"$(client_geometry "$main")"
-check "main window caption" caption_is "$main" "～Nabrel～ Orlenby"
+check "main window caption" caption_is "$main" "$app_title"
 check "main window has a taskbar entry" bash -c "! xprop -id $main _NET_WM_STATE | grep -q SKIP_TASKBAR"
 activate "$main"
 menu_key s
@@ -67,5 +69,4 @@ key Return
 check "はい ends the program" wait_for process_gone
 wait "$pid"
 check "with exit code 0" [ $? = 0 ]
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report

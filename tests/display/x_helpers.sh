@@ -1,34 +1,7 @@
 # Shell helpers for driving the game on a real X display; sourced by the display tests.
 # Expects $pid to hold the game's process id.
 
-# Runs a check in this shell: "ok" or "FAIL" and its description, counted in
-# $passed and $failed; what a failing check printed follows it.
-passed=0
-failed=0
-check_output=$(mktemp)
-trap 'rm -f "$check_output"' EXIT
-check() {
-    local what=$1
-    shift
-    if "$@" >"$check_output" 2>&1; then
-        passed=$((passed + 1))
-        echo "ok   $what"
-    else
-        failed=$((failed + 1))
-        echo "FAIL $what"
-        head -20 "$check_output" | sed 's/^/     /'
-    fi
-}
-
-# Repeats a command until it succeeds, for at most 30 seconds: a generous
-# deadline, so a loaded machine only makes the test slower, never red.
-wait_for() {
-    local deadline=$((SECONDS + 30))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
 
 # "x y width height" of a window's client area on the screen.
 client_geometry() {

@@ -16,6 +16,9 @@
 
 namespace household::testing {
 
+// The largest draw a RandomSource gives: the float just below 1.
+inline constexpr float kLargestDraw = 1.0f - 0x1p-24f;
+
 // Plays back the given draws in order, then afterScript; running out
 // without one fails the draw loudly.
 class ScriptedRandom final : public RandomSource {

@@ -12,8 +12,8 @@ using testing::RecordingScreens;
 using testing::RecordingWarnings;
 using testing::ScriptedPrompt;
 using testing::ScriptedRandom;
+using testing::kLargestDraw;
 
-constexpr float kLargestDraw = 1.0f - 0x1p-24f;
 
 class HouseholdGameTest : public ::testing::Test {
 protected:

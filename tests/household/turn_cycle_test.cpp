@@ -15,6 +15,7 @@ namespace {
 
 using testing::RecordingScreens;
 using testing::ScriptedRandom;
+using testing::kLargestDraw;
 
 const std::vector<std::string> kStartLog = {
     "enable Roudou",   "enable Kaimono", "enable Shokuji", "status Day 1", "status CupMen 2",
@@ -98,7 +99,6 @@ TEST_P(DeclineTest, RoundsToNearestWithTiesToEven)
     EXPECT_EQ(state.MusumeHP, c.musumeAfter);
 }
 
-constexpr float kLargestDraw = 1.0f - 0x1p-24f;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DeclineTest,

@@ -1,6 +1,7 @@
 #include "mersenne_random.h"
 #include "motion_preference.h"
 #include "motion_sources.h"
+#include "nabrel_facts.h"
 #include "qt_message_boxes.h"
 #include "window_helpers.h"
 
@@ -143,7 +144,7 @@ private slots:
         });
         QCOMPARE(runtime::QtMessageBoxes().show("終了しますか？", buttons, nullptr), answer);
         QCOMPARE(icon, QMessageBox::Warning);
-        QCOMPARE(caption, QString("～Nabrel～ Orlenby"));
+        QCOMPARE(caption, QString::fromUtf8(nabrel::kTitle));
         texts.sort();
         const QStringList expected =
             buttons == runtime::MessageBoxButtons::Ok ? QStringList{"OK"} : QStringList{"いいえ(&N)", "はい(&Y)"};

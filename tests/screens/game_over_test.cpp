@@ -5,6 +5,7 @@
 #include "frmMain.h"
 #include "household_fakes.h"
 #include "main_window_controls.h"
+#include "nabrel_facts.h"
 #include "scripted_message_boxes.h"
 #include "window_helpers.h"
 
@@ -15,10 +16,10 @@
 #include <QTimer>
 
 using household::testing::ScriptedRandom;
+using household::testing::kLargestDraw;
 
 namespace {
 
-constexpr float kLargestDraw = 1.0f - 0x1p-24f;
 
 // The colour really painted in the window's corner, where no control lies.
 QColor background(frmGameOver& screen)
@@ -72,8 +73,8 @@ private slots:
     {
         QFETCH(float, r);
         QFETCH(quint32, value);
-        QCOMPARE(frmGameOver::colorValueOf(r), value);
-        QVERIFY(frmGameOver::colorValueOf(r) < 16777216u);
+        QCOMPARE(runtime::colorValueOf(r), value);
+        QVERIFY(runtime::colorValueOf(r) < 16777216u);
     }
 
     void design()
@@ -83,7 +84,7 @@ private slots:
         QCOMPARE(random.seeds, 1);
         QVERIFY(screen->findChild<QTimer*>("tmrTimer1")->isActive());
         QCOMPARE(screen->findChild<QTimer*>("tmrTimer1")->interval(), 20);
-        QCOMPARE(screen->windowTitle(), QString("～Nabrel～ Orlenby"));
+        QCOMPARE(screen->windowTitle(), QString::fromUtf8(nabrel::kTitle));
         QCOMPARE(screen->size(), QSize(402, 213));
         QCOMPARE(screen->minimumSize(), screen->maximumSize());
         QVERIFY(!(screen->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
@@ -161,7 +162,7 @@ private slots:
         QCOMPARE(screen->findChild<QTimer*>("tmrTimer1")->interval(), 1000);
         tick(*screen);
         QCOMPARE(random.taken, 1);
-        QCOMPARE(background(*screen), runtime::colorFromDesignValue(frmGameOver::colorValueOf(0.25f)));
+        QCOMPARE(background(*screen), runtime::colorFromDesignValue(runtime::colorValueOf(0.25f)));
         motion.reduce = false;
         delete screen;
         new frmGameOver(random, motion);
@@ -222,6 +223,7 @@ private slots:
         QPointer<frmGameOver> first = visibleWindows<frmGameOver>().value(0);
         const int seedsAfterFirst = random.seeds;  // Start, then the screen's load
         QVERIFY(QTest::qWaitForWindowActive(first, kActivationTimeoutMs));
+        QTRY_VERIFY(!first->findChild<QObject*>(runtime::kActivationPending));  // it has settled
         window->activateWindow();  // the player went back to the game: the screen is behind it
         QVERIFY(QTest::qWaitForWindowActive(window, kActivationTimeoutMs));
         endGameWith(ActionButton::Shokuji, {2, 1}, "娘凍死!!");  // soy sauce for the mother only

@@ -9,7 +9,9 @@
 #include "frmMain.h"
 #include "frmOpening.h"
 #include "household_fakes.h"
+#include "lost_window_watcher.h"
 #include "main_window_controls.h"
+#include "nabrel_facts.h"
 #include "scripted_message_boxes.h"
 
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -192,10 +195,13 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, style);
 
-        QCOMPARE(window().windowTitle(), QString("～Nabrel～ Orlenby"));
+        QCOMPARE(window().windowTitle(), QString::fromUtf8(nabrel::kTitle));
         QCOMPARE(window().centralWidget()->size(), QSize(312, 213));
         QCOMPARE(window().minimumSize(), window().maximumSize());
         QVERIFY(!(window().windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+        QVERIFY(window().windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(window().font().family(), QString("ＭＳ Ｐゴシック"));
+        QCOMPARE(window().font().pointSizeF(), 9.0);
 
         auto* control = window().findChild<QWidget*>(name);
         QVERIFY(control);
@@ -242,6 +248,9 @@ private slots:
         QWidget* roudou = actionButton(window(), ActionButton::Roudou);
         QCOMPARE(nextTabStop(roudou), actionButton(window(), ActionButton::Kaimono));
         QCOMPARE(nextTabStop(actionButton(window(), ActionButton::Kaimono)), actionButton(window(), ActionButton::Shokuji));
+        roudou->setFocus();
+        QTest::keyClick(roudou, Qt::Key_Tab);  // through the window's key preview
+        QCOMPARE(window().focusWidget(), actionButton(window(), ActionButton::Kaimono));
     }
 
     void opensEmptyAndANewGameShowsTheStartValues()
@@ -266,6 +275,7 @@ private slots:
         QTest::addRow("keypad 1") << 0 << int(Qt::Key_1) << int(Qt::KeypadModifier) << prompts[0];
         // A focused command button acts on Enter as on Space.
         for (int focused = 0; focused < 3; ++focused) {
+            QTest::addRow("Space on %d", focused) << focused << int(Qt::Key_Space) << 0 << prompts[focused];
             QTest::addRow("Enter on %d", focused) << focused << int(Qt::Key_Return) << 0 << prompts[focused];
             QTest::addRow("keypad Enter on %d", focused)
                 << focused << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << prompts[focused];
@@ -373,25 +383,83 @@ private slots:
         QCOMPARE(random_.taken, 0);
     }
 
-    // Closed from inside a warning (End's yes, as a compositor's close can bring
-    // it), the window outlives the action that opened the box, which returns
-    // without touching it; the window goes once the action has returned.
-    void closedUnderAWarningGoesOnceTheActionHasReturned()
+    // Requests that arrive before the question has opened are the same request.
+    void closeRequestsBeforeTheQuestionOpensAskOnce()
     {
+        ScriptedMessageBoxes& boxes = freshBoxes();
+        boxes.whileOpen = [] { QCoreApplication::sendPostedEvents(); };  // as the box's own event loop would
+        QVERIFY(!window().close());
+        QVERIFY(!window().close());
+        QTRY_VERIFY(!boxes.texts.isEmpty());
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(boxes.texts, QStringList{"終了しますか？"});
+        QVERIFY(window().isVisible());
+    }
+
+    // Destroyed by another client while it asks, the window has nothing left
+    // to ask on: the question closes as yes and the window goes.
+    void lostWhileAskingGoes()
+    {
+        ScriptedMessageBoxes& boxes = freshBoxes();
+        boxes.whileOpen = [this] {
+            runtime::loseWindow(window_);
+            QCoreApplication::sendPostedEvents();
+        };
+        window().findChild<QAction*>("mnuEnd")->trigger();
+        QCOMPARE(boxes.closedWhileOpen, 1);
+        flushDeletes();
+        QVERIFY(!window_);
+    }
+
+    // Closed while a box or a choice is open, by End's yes or by the
+    // compositor (Wayland delivers its close past a modal box, as
+    // QWindow::close does), the window outlives whatever opened it, which
+    // returns without touching it, and goes once that has returned.
+    void closedUnderAnOpenBoxGoesOnceItHasReturned_data()
+    {
+        QTest::addColumn<QString>("under");
+        QTest::addColumn<bool>("byCompositor");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList warningThenQuestion{"お金が足りません", "終了しますか？"};
+        QTest::newRow("End under a warning") << "warning" << false << warningThenQuestion;
+        QTest::newRow("compositor close under a warning") << "warning" << true << warningThenQuestion;
+        QTest::newRow("compositor close under the quit question") << "question" << true << QStringList{"終了しますか？"};
+        QTest::newRow("compositor close under a choice") << "choice" << true << QStringList{"終了しますか？"};
+    }
+
+    void closedUnderAnOpenBoxGoesOnceItHasReturned()
+    {
+        QFETCH(QString, under);
+        QFETCH(bool, byCompositor);
+        QFETCH(QStringList, texts);
         startGame();  // 100 円: a cup noodle is beyond the purse
         ScriptedMessageBoxes& boxes = freshBoxes();
         boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
-        bool outlivedTheBox = false;
-        boxes.whileOpen = [this, &outlivedTheBox] {
-            window().findChild<QAction*>("mnuEnd")->trigger();
-            flushDeletes();  // as the box's own event loop would
-            outlivedTheBox = window_ != nullptr;
+        bool outlived = false;
+        const auto closeFromInside = [this, byCompositor, &outlived] {
+            if (byCompositor)
+                window().windowHandle()->close();
+            else
+                window().findChild<QAction*>("mnuEnd")->trigger();
+            QCoreApplication::sendPostedEvents();  // as the box's own event loop would
+            flushDeletes();
+            outlived = window_ != nullptr;
         };
-        answerChoiceDialogs({1});
-        actionButton(window(), ActionButton::Kaimono)->click();
-        QVERIFY(outlivedTheBox);
-        QCOMPARE(boxes.texts, (QStringList{"お金が足りません", "終了しますか？"}));
-        QCOMPARE(boxes.closedWhileOpen, 1);
+        if (under == "choice") {
+            whenChoiceDialogOpens([&closeFromInside](frmDialog*) { closeFromInside(); });
+            actionButton(window(), ActionButton::Roudou)->click();
+            QCOMPARE(int(DialogResult), -1);
+        } else {
+            boxes.whileOpen = closeFromInside;
+            if (under == "question") {
+                window().findChild<QAction*>("mnuEnd")->trigger();
+            } else {
+                answerChoiceDialogs({1});
+                actionButton(window(), ActionButton::Kaimono)->click();
+            }
+        }
+        QVERIFY(outlived);
+        QCOMPARE(boxes.texts, texts);
         flushDeletes();
         QVERIFY(!window_);
     }

@@ -5,9 +5,12 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
-// Answers every message box: OK boxes with OK, Yes/No boxes with yesNoAnswer.
-// Records each text, and what closeOpen() was asked while a box was open.
+// Answers every message box: OK boxes with OK, Yes/No boxes with yesNoAnswer,
+// a box closed by closeOpen() while open with closeOpen's answer. Records each
+// text, and how often closeOpen() was asked while a box was open.
 class ScriptedMessageBoxes final : public runtime::MessageBoxes {
 public:
     QStringList texts;
@@ -23,11 +26,20 @@ public:
         if (auto run = std::exchange(whileOpen, nullptr))
             run();
         --open_;
+        if (auto closed = std::exchange(closedWith_, std::nullopt))
+            return *closed;
         return buttons == runtime::MessageBoxButtons::YesNo ? yesNoAnswer : runtime::MessageBoxAnswer::Ok;
     }
 
-    void closeOpen(const QWidget*, runtime::MessageBoxAnswer) override { closedWhileOpen += open_ > 0; }
+    void closeOpen(const QWidget*, runtime::MessageBoxAnswer answer) override
+    {
+        if (open_ == 0)
+            return;
+        ++closedWhileOpen;
+        closedWith_ = answer;
+    }
 
 private:
     int open_ = 0;
+    std::optional<runtime::MessageBoxAnswer> closedWith_;
 };

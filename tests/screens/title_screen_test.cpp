@@ -3,6 +3,7 @@
 #include "frmMain.h"
 #include "frmOpening.h"
 #include "household_fakes.h"
+#include "nabrel_facts.h"
 #include "scripted_message_boxes.h"
 #include "window_queries.h"
 
@@ -42,7 +43,7 @@ private slots:
     void design()
     {
         frmOpening screen({random_, boxes_, motion_});
-        QCOMPARE(screen.windowTitle(), QString("～Nabrel～ Orlenby"));
+        QCOMPARE(screen.windowTitle(), QString::fromUtf8(nabrel::kTitle));
         QCOMPARE(screen.size(), QSize(402, 213));
         QCOMPARE(screen.minimumSize(), screen.maximumSize());
         const Qt::WindowFlags flags = screen.windowFlags();

@@ -1,0 +1,36 @@
+# Pass/fail helpers shared by the shell tests; sourced.
+
+# Runs a check in this shell: "ok" or "FAIL" and its description, counted in
+# $passed and $failed; what a failing check printed follows it.
+passed=0
+failed=0
+check_output=$(mktemp)
+trap 'rm -f "$check_output"' EXIT
+check() {
+    local what=$1
+    shift
+    if "$@" >"$check_output" 2>&1; then
+        passed=$((passed + 1))
+        echo "ok   $what"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $what"
+        head -20 "$check_output" | sed 's/^/     /'
+    fi
+}
+
+# Repeats a command until it succeeds, for at most 30 seconds: a generous
+# deadline, so a loaded machine only makes the test slower, never red.
+wait_for() {
+    local deadline=$((SECONDS + 30))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# The closing line every runner reads; the test's exit status with it.
+report() {
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
