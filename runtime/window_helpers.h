@@ -10,7 +10,7 @@ class QWidget;
 
 namespace runtime {
 
-// "～Nabrel～ Orlenby": the caption of every window but the choice dialog, and of every message box.
+// The game's title (nabrel::kTitle): the caption of every window but the choice dialog, and of every message box.
 QString appTitle();
 
 // Window designs measure in twips; 15 twips make one logical pixel.

@@ -93,7 +93,7 @@ fail() {
 }
 
 if [ ! -f "$qt/bin/qt-cmake" ]; then
-    echo "nabrel: building a static Qt $qt_version for Windows into $qt (once; about 8 minutes on 2 idle cores)"
+    echo "nabrel: building a static Qt $qt_version for Windows into $qt (once; about 15 minutes on 2 cores)"
     rm -rf "$work" "$logs"
     mkdir -p "$work/build" "$logs"
     fetch_qt_source "$work" || fail "fetching Qt's source" "$logs/source.log"
@@ -111,6 +111,10 @@ if [ ! -f "$qt/bin/qt-cmake" ]; then
     rm -rf "$work"
 fi
 
+# A build folder configured against another Qt (older options) starts afresh.
+if [ -f "$out/CMakeCache.txt" ] && ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$out/CMakeCache.txt"; then
+    rm -rf "$out/CMakeCache.txt" "$out/CMakeFiles"
+fi
 "$qt/bin/qt-cmake" -S "$source" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" >/dev/null
