@@ -57,12 +57,12 @@ protected:
 private:
     void onFocusChanged(QWindow* focused)
     {
-        if (focused && focused == anchor_->window()->windowHandle() && window_.isVisible())
+        if (anchor_ && focused && focused == anchor_->window()->windowHandle() && window_.isVisible())
             window_.activateWindow();
     }
 
     QWidget& window_;
-    const QWidget* anchor_;
+    QPointer<const QWidget> anchor_;  // may go first
 };
 
 }  // namespace
