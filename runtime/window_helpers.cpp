@@ -24,17 +24,19 @@ namespace {
 constexpr int kSettleMs = 1000;
 
 // Asks for the window's activation once it has painted its first frame (a
-// compositor ignores a request for a window it has not mapped yet). With an
-// anchor, takes the focus back from it until the window has settled. Gone
-// (its object name is kActivationPending) once it has.
-class ActivateOnFirstPaint final : public QObject {
+// compositor ignores a request for a window it has not mapped yet), and takes
+// the focus back whenever rival takes it: for as long as the window lives, or
+// (settling) only until a second after that frame, when this goes. Its object
+// name is kActivationPending.
+class FocusKeeper final : public QObject {
 public:
-    ActivateOnFirstPaint(QWidget& window, const QWidget* anchor) : QObject(&window), window_(window), anchor_(anchor)
+    FocusKeeper(QWidget& window, const QWidget* rival, bool settling)
+        : QObject(&window), window_(window), rival_(rival), settling_(settling)
     {
         setObjectName(QLatin1String(kActivationPending));
         window.installEventFilter(this);
-        if (anchor)
-            connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &ActivateOnFirstPaint::onFocusChanged);
+        if (rival)
+            connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &FocusKeeper::onFocusChanged);
     }
 
 protected:
@@ -48,7 +50,8 @@ protected:
             this,
             [this] {
                 window_.activateWindow();
-                QTimer::singleShot(anchor_ ? kSettleMs : 0, this, &QObject::deleteLater);
+                if (settling_ || !rival_)
+                    QTimer::singleShot(settling_ ? kSettleMs : 0, this, &QObject::deleteLater);
             },
             Qt::QueuedConnection);
         return false;
@@ -57,34 +60,25 @@ protected:
 private:
     void onFocusChanged(QWindow* focused)
     {
-        if (anchor_ && focused && focused == anchor_->window()->windowHandle() && window_.isVisible())
+        if (rival_ && focused && focused == rival_->window()->windowHandle() && window_.isVisible())
             window_.activateWindow();
     }
 
     QWidget& window_;
-    QPointer<const QWidget> anchor_;  // may go first
+    QPointer<const QWidget> rival_;  // may go first
+    bool settling_;
 };
 
 }  // namespace
 
 void keepFocusWhileOpen(QWidget& window, const QWidget* anchor)
 {
-    QPointer<QWidget> open(&window);
-    const auto activate = [open] {
-        if (open && open->isVisible())
-            open->activateWindow();
-    };
     const QWidget* owner = window.parentWidget();
-    if (window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed())
-        activate();  // shown again
-    else
-        new ActivateOnFirstPaint(window, owner ? nullptr : anchor);
-    if (!owner)
-        return;
-    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &window, [owner, activate](QWindow* focused) {
-        if (focused && focused == owner->window()->windowHandle())
-            activate();
-    });
+    const bool onScreen = window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
+    if (onScreen)
+        window.activateWindow();  // shown again, or mapped at once
+    if (!onScreen || owner)
+        new FocusKeeper(window, owner ? owner : anchor, !owner && anchor);
 }
 
 QColor colorFromDesignValue(std::uint32_t value)
