@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -34,8 +35,8 @@ constexpr const char* kUsage =
     "less motion (animation effects off).\n";
 
 // The window icon from the copies built into the program, decoded by Qt's own
-// PNG reader alone: no image-format plugin is loaded and no icon theme read
-// before the first window shows. The desktop entry names the installed icon.
+// PNG reader alone: no image-format plugin is loaded and no icon theme read.
+// The desktop entry names the installed icon.
 QIcon builtInIcon()
 {
     QIcon icon;
@@ -78,7 +79,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("nabrel"));
     QApplication::setApplicationVersion(QString::fromUtf8(nabrel::kVersion));
     QApplication::setDesktopFileName(QString::fromUtf8(nabrel::kAppId));
-    QApplication::setWindowIcon(builtInIcon());
     runtime::installFontSubstitutions();
     // A window destroyed by another program is closed as if through its frame,
     // and the program ends once no window is left, on every platform.
@@ -92,6 +92,9 @@ int main(int argc, char* argv[])
     runtime::DesktopMotionPreference motion(runtime::motion::fromArguments(arguments));
     auto* opening = new frmOpening(GameServices{random, boxes, motion});
     opening->show();
+    // Decoding the icon is the largest piece of start-up work the first window
+    // can do without: it follows once that window is on its way to the screen.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(builtInIcon()); });
     const int code = app.exec();
     // Windows closed on the way out are destroyed here rather than leaked.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -26,15 +26,20 @@ cpu_percent() {
     awk -v d=$((after - before)) -v hz="$hz" -v s="$2" 'BEGIN { printf "%.2f", 100 * d / hz / s }'
 }
 
-# Seconds from launch to the first window mapped, and peak memory (KiB) once it shows.
+# Seconds from launch to the first window mapped, and peak memory (KiB) once it
+# shows. The X server tells when the window manager maps the window's frame,
+# so nothing polls while the program starts.
 startup() {
-    local start pid shown peak
+    local start pid shown peak line
+    coproc watch { exec xev -root -event substructure; }
+    sleep 0.2  # xev is silent until an event comes: a moment to select them
     start=$(date +%s.%N)
     "$@" >/dev/null 2>&1 &
     pid=$!
-    # xdotool's own --sync polls only twice a second: poll every 5 ms instead.
-    until xdotool search --onlyvisible --pid "$pid" --name . >/dev/null 2>&1; do sleep 0.005; done
+    while read -r line <&"${watch[0]}"; do [[ $line == MapNotify* ]] && break; done
     shown=$(date +%s.%N)
+    kill "$watch_PID"
+    wait "$watch_PID" 2>/dev/null
     sleep 0.5
     peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
     kill "$pid"
@@ -48,7 +53,7 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # two fonts, each a ratio measured in the same run; the programs take turns so
 # that drift in the machine's load hits all alike. NABREL_COMPARE=OTHER_BUILD
 # adds that build's game to the same run (README, Benchmarks).
-runs=15
+runs=41
 programs=(nabrel bare two_fonts ${NABREL_COMPARE:+other})
 declare -A command=([nabrel]=$nabrel [bare]=$build/bench/bare_window
     [two_fonts]="$build/bench/bare_window --two-fonts" [other]=${NABREL_COMPARE:-}/app/nabrel)

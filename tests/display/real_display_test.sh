@@ -53,7 +53,7 @@ title=$(window_id Nabrel 402 213)
 check "title is the only window" [ "$(xdotool search --onlyvisible --pid "$pid" --name . | wc -l)" = 1 ]
 check "title caption" [ "$(xdotool getwindowname "$title")" = "$app_title" ]
 check "title screen has no taskbar entry" transient_dialog "$title"
-check "windows carry the game's icon" bash -c "xprop -id $title _NET_WM_ICON | grep -q 'Icon (48 x 48)'"
+check "windows carry the game's icon" wait_for bash -c "xprop -id $title _NET_WM_ICON | grep -q 'Icon (48 x 48)'"
 shot title
 activate "$title"
 key alt+F4

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Plays the Windows package under Wine as a player would: title screen →
-# START! → ファイル → 開始 → one day's piecework → 終了 → はい. Run it under
-# with_display.sh with WINEPREFIX set to a fresh folder.
+# Plays the Windows package under Wine as a player would, at 100, 125 and
+# 150 % display scaling: title screen → START! → ファイル → 開始 → one day's
+# piecework → 終了 → はい; at 100 % it plays on to the game-over screen first.
+# Run it under with_display.sh with WINEPREFIX set to a fresh folder.
 # Usage: wine_play_test.sh PACKAGE_DIR SCREENSHOT_DIR TITLE VERSION
 set -uo pipefail
 source "$(dirname "$0")/x_helpers.sh"
@@ -33,40 +34,68 @@ check "README and licence beside it" test -f "$package/README.md" -a -f "$packag
 wine wineboot --init >/dev/null 2>&1
 wineserver -w
 
-wine "$package/nabrel.exe" >/dev/null 2>"$shots/wine_stderr.log" &
-pid=$!
-check "title screen opens" wait_for has_window Nabrel 402 213
-title=$(window_id Nabrel 402 213)
-check "title caption" caption_is "$title" "$app_title"
-check "title screen has no taskbar entry" off_taskbar "$title"
-shot title
-activate "$title"
-key Return
-check "START! opens the main window, 312 wide" wait_for main_window
-main=$(main_window)
-read -r _ _ _ height <<<"$(client_geometry "$main")"
-check "main window caption" caption_is "$main" "$app_title"
-check "main window has a taskbar entry" bash -c "! xprop -id $main _NET_WM_STATE | grep -q SKIP_TASKBAR"
-activate "$main"
-menu_key s
-wait_for mapped_count_is 1
-key 1
-check "key 1 opens the choice dialog, 270 x 94" wait_for dialog_open
-day_box "$main" "$height" "$shots/wine_day1.png"  # the game has started: keys are handled in order
-dialog=$(window_id 'コマンド' 270 94)
-check "choice dialog has no taskbar entry" off_taskbar "$dialog"
-shot dialog
-key Return
-check "内職 closes it" wait_for no_window 'コマンド' 270 94
-check "the day advances" wait_for bash -c "$(declare -f day_box); day_box $main $height $shots/wine_day2.png &&
-    [ \"\$(compare -metric AE $shots/wine_day1.png $shots/wine_day2.png null: 2>&1)\" != 0 ]"
-shot day2
-activate "$main"
-menu_key x
-check "End asks before quitting" wait_for window_count_is 2
-shot quit_question
-key Return
-check "はい ends the program" wait_for process_gone
-wait "$pid"
-check "with exit code 0" [ $? = 0 ]
+# A design size in pixels at the current scaling, rounded.
+scaled() { echo $((($1 * dpi + 48) / 96)); }
+# Sizes at 125 and 150 % are a scaled design's, which Qt rounds either way.
+size_slack=2
+pixel() { convert "$1" -format '%[pixel:p{10,10}]' info:; }
+background_changes() {  # two samples of the game-over screen, a moment apart
+    import -window "$1" "$shots/wine_sample1.png" && sleep 0.2 && import -window "$1" "$shots/wine_sample2.png" &&
+        [ "$(pixel "$shots/wine_sample1.png")" != "$(pixel "$shots/wine_sample2.png")" ]
+}
+
+for dpi in 96 120 144; do
+    echo "# at $dpi dpi"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    wineserver -w
+    wine "$package/nabrel.exe" >/dev/null 2>"$shots/wine_stderr_$dpi.log" &
+    pid=$!
+    check "title screen opens, $(scaled 402) x $(scaled 213)" wait_for has_window Nabrel "$(scaled 402)" "$(scaled 213)"
+    title=$(window_id Nabrel "$(scaled 402)" "$(scaled 213)")
+    check "title caption" caption_is "$title" "$app_title"
+    check "title screen has no taskbar entry" off_taskbar "$title"
+    shot "title_$dpi"
+    activate "$title"
+    key Return
+    # The main window's client holds its menu bar too: measured at 100 %, scaled after.
+    [ "$dpi" = 96 ] && main_height=$(client_geometry "$(main_window)" | cut -d' ' -f4)
+    check "START! opens the main window, $(scaled 312) x $(scaled "$main_height")" \
+        wait_for has_window Nabrel "$(scaled 312)" "$(scaled "$main_height")"
+    main=$(window_id Nabrel "$(scaled 312)" "$(scaled "$main_height")")
+    check "main window caption" caption_is "$main" "$app_title"
+    check "main window has a taskbar entry" bash -c "! xprop -id $main _NET_WM_STATE | grep -q SKIP_TASKBAR"
+    activate "$main"
+    menu_key s
+    wait_for mapped_count_is 1
+    key 1
+    check "key 1 opens the choice dialog, $(scaled 270) x $(scaled 94)" wait_for has_window 'コマンド' "$(scaled 270)" "$(scaled 94)"
+    [ "$dpi" = 96 ] && day_box "$main" "$main_height" "$shots/wine_day1.png"  # the game has started: keys are handled in order
+    dialog=$(window_id 'コマンド' "$(scaled 270)" "$(scaled 94)")
+    check "choice dialog has no taskbar entry" off_taskbar "$dialog"
+    shot "dialog_$dpi"
+    key Return
+    check "内職 closes it" wait_for no_window 'コマンド' "$(scaled 270)" "$(scaled 94)"
+    if [ "$dpi" = 96 ]; then
+        check "the day advances" wait_for bash -c "$(declare -f day_box); day_box $main $main_height $shots/wine_day2.png &&
+            [ \"\$(compare -metric AE $shots/wine_day1.png $shots/wine_day2.png null: 2>&1)\" != 0 ]"
+        check "piecework every day ends the game" play_until_game_over Return
+        gameover=$(window_id Nabrel 402 213)
+        shot game_over
+        check "game-over caption" caption_is "$gameover" "$app_title"
+        check "game-over screen has no taskbar entry" off_taskbar "$gameover"
+        check "its background changes" wait_for background_changes "$gameover"
+        xdotool mousemove --window "$gameover" 200 180 click 1
+        check "OK closes it" wait_for no_window Nabrel 402 213
+        check "and the main window stays" find_main_window
+        main=$(main_window)
+    fi
+    activate "$main"
+    menu_key x
+    check "End asks before quitting" wait_for window_count_is 2
+    shot "quit_question_$dpi"
+    key Return
+    check "はい ends the program" wait_for process_gone
+    wait "$pid"
+    check "with exit code 0" [ $? = 0 ]
+done
 report

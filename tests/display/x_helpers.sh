@@ -9,12 +9,13 @@ client_geometry() {
         /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print x, y, w, h}'
 }
 
-# Visible windows of this process whose title matches $1 and whose client is $2 x $3.
+# Visible windows of this process whose title matches $1 and whose client is
+# $2 x $3, give or take $size_slack pixels (none unless set).
 windows_sized() {
-    local id
+    local id w h slack=${size_slack:-0}
     for id in $(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null); do
         read -r _ _ w h <<<"$(client_geometry "$id")"
-        [ "$w" = "$2" ] && [ "$h" = "$3" ] && echo "$id"
+        [ -n "$h" ] && ((w >= $2 - slack && w <= $2 + slack && h >= $3 - slack && h <= $3 + slack)) && echo "$id"
     done
 }
 
