@@ -48,6 +48,16 @@ QIcon builtInIcon()
     return icon;
 }
 
+// Decoding the icon is the largest piece of start-up work the first window can
+// do without, so on Linux it follows once that window is on its way to the
+// screen. On Windows it comes first: under Wine an icon set after the first
+// window never reaches any window's frame.
+#ifdef Q_OS_WIN
+constexpr bool kIconAfterFirstWindow = false;
+#else
+constexpr bool kIconAfterFirstWindow = true;
+#endif
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -79,6 +89,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("nabrel"));
     QApplication::setApplicationVersion(QString::fromUtf8(nabrel::kVersion));
     QApplication::setDesktopFileName(QString::fromUtf8(nabrel::kAppId));
+    if (!kIconAfterFirstWindow)
+        QApplication::setWindowIcon(builtInIcon());
     runtime::installFontSubstitutions();
     // A window destroyed by another program is closed as if through its frame,
     // and the program ends once no window is left, on every platform.
@@ -92,9 +104,8 @@ int main(int argc, char* argv[])
     runtime::DesktopMotionPreference motion(runtime::motion::fromArguments(arguments));
     auto* opening = new frmOpening(GameServices{random, boxes, motion});
     opening->show();
-    // Decoding the icon is the largest piece of start-up work the first window
-    // can do without: it follows once that window is on its way to the screen.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(builtInIcon()); });
+    if (kIconAfterFirstWindow)
+        QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(builtInIcon()); });
     const int code = app.exec();
     // Windows closed on the way out are destroyed here rather than leaked.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -22,6 +22,9 @@ qt_version=$(dpkg-query -W -f='${source:Version}' libqt6core6)
 # Core, Gui, Widgets, the Windows platform plugin and style, and of those only
 # what the game, QMessageBox and the Windows style use, built for size.
 # Debian's tarball has no wintab (tablet events); direct2d goes with directwrite3.
+# No HarfBuzz: the game's texts are Japanese and plain Latin, which need no
+# shaping, and without it Qt places one glyph per character, unkerned, as
+# Windows' own GDI text does.
 qt_options=(
     -static -release -optimize-size -opensource -confirm-license
     -xplatform win32-g++ -qt-host-path /usr
@@ -29,7 +32,7 @@ qt_options=(
     -no-feature-network -no-feature-sql -no-feature-dbus -no-feature-testlib
     -no-feature-printsupport -no-feature-concurrent -no-feature-xml -no-opengl
     -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite3
-    -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -qt-harfbuzz -no-freetype
+    -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -no-feature-harfbuzz -no-freetype
     # Widgets and dialogs the game never shows. The Windows style needs item
     # views, spin boxes, tab widgets, text edits and the input dialog (Qt 6.4 uses them
     # unconditionally), so those stay.
