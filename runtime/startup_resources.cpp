@@ -2,12 +2,13 @@
 
 #include <QtGlobal>
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <new>
-#include <latch>
 #include <memory>
+#include <mutex>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -49,19 +50,47 @@ bool enoughDescriptors()
 // as many start here at once, each allocating, before the toolkit's turn.
 constexpr int kToolkitThreads = 3;
 
+// Holds each probe until all have started. A mutex and a condition variable
+// rather than std::latch: GCC 12's latch on Windows can miss its last wake-up,
+// leaving a probe waiting and the program with it.
+class StartingLine
+{
+public:
+    void arriveAndWait()
+    {
+        std::unique_lock lock(mutex_);
+        ++arrived_;
+        allArrived_.notify_all();
+        allArrived_.wait(lock, [this] { return arrived_ >= kToolkitThreads; });
+    }
+    // Lets those waiting go when the others will never come.
+    void release()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            arrived_ = kToolkitThreads;
+        }
+        allArrived_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable allArrived_;
+    int arrived_ = 0;
+};
+
 bool threadsStart()
 {
     std::vector<std::thread> probes;
-    std::latch allStarted(kToolkitThreads);
+    StartingLine line;
     try {
         for (int i = 0; i < kToolkitThreads; ++i)
-            probes.emplace_back([&allStarted] {
+            probes.emplace_back([&line] {
                 const auto block = std::make_unique<char[]>(4096);
-                allStarted.arrive_and_wait();
+                line.arriveAndWait();
             });
     } catch (const std::system_error&) {
-        // Those started wait for the others: let them go before saying why.
-        allStarted.count_down(kToolkitThreads - static_cast<std::ptrdiff_t>(probes.size()));
+        line.release();
         for (std::thread& probe : probes)
             probe.join();
         std::fputs("nabrel: the toolkit's threads cannot start (too little memory allowed: ulimit -v, or too many "
