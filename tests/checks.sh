@@ -29,6 +29,13 @@ wait_for() {
     done
 }
 
+# Whether two files have the same SHA-256; if not, diffoscope names where they differ.
+same_bytes() {
+    [ "$(sha256sum <"$1")" = "$(sha256sum <"$2")" ] && return 0
+    diffoscope --text - "$1" "$2" 2>&1 | head -40
+    return 1
+}
+
 # The closing line every runner reads; the test's exit status with it.
 report() {
     echo "$passed passed, $failed failed"

@@ -13,20 +13,14 @@ if ! bash "$root/scripts/windows.sh" "$out"; then
     exit 1
 fi
 # Built again in another folder against the same Qt: the same zip, bit for bit.
+source "$root/tests/checks.sh"
 again=$(mktemp -d)
-if ! bash "$root/scripts/windows.sh" "$again/elsewhere" >"$again/build.log" 2>&1; then
-    cat "$again/build.log"
-    echo "FAIL the Windows package builds a second time"
-elif ! cmp -s "$out"/nabrel-*-win64.zip "$again"/elsewhere/nabrel-*-win64.zip; then
-    diffoscope --text - "$out"/nabrel-*-win64.zip "$again"/elsewhere/nabrel-*-win64.zip 2>&1 | head -40
-    echo "FAIL built twice in different folders: the same zip"
-else
-    echo "ok   built twice in different folders: the same zip"
-    reproducible=1
-fi
+built_again() { bash "$root/scripts/windows.sh" "$again/elsewhere" >"$again/build.log" 2>&1 || { tail -20 "$again/build.log"; false; }; }
+check "the Windows package builds a second time, in another folder" built_again
+check "built twice in different folders: the same zip" same_bytes "$out"/nabrel-*-win64.zip "$again"/elsewhere/nabrel-*-win64.zip
 rm -rf "$again"
 work=$(mktemp -d)
-trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; rm -rf "$work" "$check_output"' EXIT
 unzip -q "$out"/nabrel-*-win64.zip -d "$work"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The title and the version as the build has them.
@@ -34,8 +28,5 @@ fact() { sed -n "s/.*$1\[\] = \"\(.*\)\";/\1/p" "$out/generated/nabrel_facts.h";
 "$root/tests/display/with_display.sh" "$root/tests/display/wine_play_test.sh" "$work"/nabrel-*-win64 "$out/screenshots" \
     "$(fact kTitle)" "$(fact kVersion)"
 played=$?
-if [ -z "${reproducible:-}" ]; then
-    echo "0 passed, 1 failed"
-    exit 1
-fi
+report || exit 1
 exit "$played"
