@@ -29,7 +29,6 @@ public:
     void reject() override;
 
 private:
-
     std::unique_ptr<Ui::frmDialog> ui_;
     std::array<QPushButton*, 2> btnButton_{};
 };

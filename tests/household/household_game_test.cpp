@@ -14,7 +14,6 @@ using testing::ScriptedPrompt;
 using testing::ScriptedRandom;
 using testing::kLargestDraw;
 
-
 class HouseholdGameTest : public ::testing::Test {
 protected:
     ScriptedRandom random;

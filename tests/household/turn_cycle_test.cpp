@@ -99,7 +99,6 @@ TEST_P(DeclineTest, RoundsToNearestWithTiesToEven)
     EXPECT_EQ(state.MusumeHP, c.musumeAfter);
 }
 
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, DeclineTest,
     ::testing::Values(

@@ -20,7 +20,6 @@ using household::testing::kLargestDraw;
 
 namespace {
 
-
 // The colour really painted in the window's corner, where no control lies.
 QColor background(frmGameOver& screen)
 {
