@@ -88,6 +88,8 @@ private slots:
         QCOMPARE(screen->minimumSize(), screen->maximumSize());
         QVERIFY(!(screen->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
         QCOMPARE(background(*screen), QApplication::palette(screen).color(QPalette::Window));
+        screen->show();  // labels fit their text once on screen
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
 
         struct Control { const char* name; QRect geometry; const char* text; const char* family; qreal size; bool bold; };
         for (const Control& c : {Control{"lblTitle", {40, 8, 337, 49}, "", "ＭＳ Ｐ明朝", 36, true},

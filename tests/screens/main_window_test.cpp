@@ -55,6 +55,20 @@ QMenu* openMenu()
     return visibleWindows<QMenu>().value(0);
 }
 
+// Each watched widget's width when it first painted.
+class FirstPaintWidths final : public QObject {
+public:
+    QHash<const QObject*, int> widths;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !widths.contains(watched))
+            widths.insert(watched, static_cast<QWidget*>(watched)->width());
+        return false;
+    }
+};
+
 const QStringList kStartStatus = {"1", "2", "1000", "100", "100", "50"};
 
 }  // namespace
@@ -136,8 +150,18 @@ private slots:
             windows.emplace_back(screen);
         }
 
+        // Labels fit their text once on screen, before their first frame.
+        FirstPaintWidths firstPaint;
+        for (const auto& window : windows) {
+            for (QLabel* label : window->findChildren<QLabel*>())
+                label->installEventFilter(&firstPaint);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        }
         for (const auto& window : windows) {
             for (QLabel* label : window->findChildren<QLabel*>()) {
+                QTRY_VERIFY2(firstPaint.widths.contains(label), qPrintable(label->objectName()));
+                QCOMPARE(firstPaint.widths.value(label), label->width());
                 const QFontMetrics metrics(label->font());
                 const int indent = label->indent() > 0 ? label->indent() : 0;
                 QVERIFY2(metrics.horizontalAdvance(label->text()) + indent <= label->contentsRect().width() &&
