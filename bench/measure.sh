@@ -8,7 +8,7 @@ nabrel=$build/app/nabrel
 rows=()
 
 row() {  # name, value, goal text, verdict
-    rows+=("$(printf '| %-44s | %12s | %-16s | %-4s |' "$1" "$2" "$3" "$4")")
+    rows+=("$(printf '| %-56s | %12s | %-16s | %-4s |' "$1" "$2" "$3" "$4")")
 }
 verdict() { awk -v v="$1" "BEGIN { exit !(v $2) }" && echo ok || echo MISS; }
 
@@ -26,27 +26,6 @@ cpu_percent() {
     awk -v d=$((after - before)) -v hz="$hz" -v s="$2" 'BEGIN { printf "%.2f", 100 * d / hz / s }'
 }
 
-# Seconds from launch to the first window mapped, and peak memory (KiB) once it
-# shows. The X server tells when the window manager maps the window's frame,
-# so nothing polls while the program starts.
-startup() {
-    local start pid shown peak line
-    coproc watch { exec xev -root -event substructure; }
-    sleep 0.2  # xev is silent until an event comes: a moment to select them
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 &
-    pid=$!
-    while read -r line <&"${watch[0]}"; do [[ $line == MapNotify* ]] && break; done
-    shown=$(date +%s.%N)
-    kill "$watch_PID"
-    wait "$watch_PID" 2>/dev/null
-    sleep 0.5
-    peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
-    kill "$pid"
-    wait "$pid" 2>/dev/null
-    awk -v a="$start" -v b="$shown" -v p="$peak" 'BEGIN { printf "%.4f %d\n", b - a, p }'
-}
-
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # Start-up against a bare Qt window and memory against one showing the game's
@@ -60,14 +39,17 @@ declare -A command=([nabrel]=$nabrel [bare]=$build/bench/bare_window
 scratch=$(mktemp -d)
 for _ in $(seq "$runs"); do
     for program in "${programs[@]}"; do
+        # "map frame peak": seconds to the first window mapped and to its first
+        # frame, then peak memory (KiB) once it shows.
         # shellcheck disable=SC2086  # the command's words
-        startup ${command[$program]} >>"$scratch/$program"
+        bench/first_frame.py ${command[$program]} >>"$scratch/$program"
     done
 done
-declare -A time peak
+declare -A time frame peak
 for program in "${programs[@]}"; do
     time[$program]=$(cut -d' ' -f1 "$scratch/$program" | median)
-    peak[$program]=$(cut -d' ' -f2 "$scratch/$program" | median)
+    frame[$program]=$(cut -d' ' -f2 "$scratch/$program" | median)
+    peak[$program]=$(cut -d' ' -f3 "$scratch/$program" | median)
 done
 rm -rf "$scratch"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
@@ -76,8 +58,10 @@ for program in nabrel ${NABREL_COMPARE:+other}; do
     [ "$program" = other ] && name="the other build's game"
     t_ratio=$(ratio "${time[$program]}" "${time[bare]}")
     m_ratio=$(ratio "${peak[$program]}" "${peak[two_fonts]}")
-    row "start-up of $name to its title (s), median of $runs" "${time[$program]}" "" ""
+    row "start-up of $name to its title mapped (s), median of $runs" "${time[$program]}" "" ""
     row "  ratio to the bare window (${time[bare]} s)" "$t_ratio" "<= 1.10" "$(verdict "$t_ratio" '<= 1.10')"
+    row "first frame of $name's title (s)" "${frame[$program]}" "" ""
+    row "  ratio to the bare window's (${frame[bare]} s)" "$(ratio "${frame[$program]}" "${frame[bare]}")" "" ""
     row "peak memory of $name at its title (KiB)" "${peak[$program]}" "" ""
     row "  ratio to the two-font window (${peak[two_fonts]} KiB)" "$m_ratio" "<= 1.05" "$(verdict "$m_ratio" '<= 1.05')"
 done
@@ -126,6 +110,6 @@ while read -r name value; do
     esac
 done < <(QT_QPA_PLATFORM=offscreen "$build/bench/bench_many_games" "$games" 2>/dev/null)
 
-printf '| %-44s | %12s | %-16s | %-4s |\n' measure value goal
-printf '|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..46})" "$(printf -- '-%.0s' {1..14})" "$(printf -- '-%.0s' {1..18})" "------"
+printf '| %-56s | %12s | %-16s | %-4s |\n' measure value goal ""
+printf '|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..58})" "$(printf -- '-%.0s' {1..14})" "$(printf -- '-%.0s' {1..18})" "------"
 printf '%s\n' "${rows[@]}"
