@@ -26,7 +26,7 @@ program = subprocess.Popen(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subpr
 mapped = painted = None
 managed = set()  # the program's windows, once the window manager frames them
 while mapped is None or painted is None:
-    if not d.pending_events() and not select.select([d], [], [], start + TIMEOUT - time.monotonic())[0]:
+    if not d.pending_events() and not select.select([d], [], [], max(0, start + TIMEOUT - time.monotonic()))[0]:
         program.kill()
         sys.exit(f"first_frame.py: no window drawn within {TIMEOUT} s: {' '.join(sys.argv[1:])}")
     event = d.next_event()
