@@ -21,6 +21,8 @@ menu_key() {
     wait_for mapped_count_is 2
     key "$1"
 }
+# Drawn at all: Wine shows a window black until the program first paints it.
+painted() { awk -v m="$(import -window "$1" png:- | convert - -format '%[fx:mean]' info:)" 'BEGIN { exit !(m > 0.2) }'; }
 day_box() { import -window "$1" -crop "41x17+120+$(($2 - 213 + 8))" "$3"; }
 
 # The package: one executable that needs nothing but Windows' own DLLs, with its version record.
@@ -54,6 +56,7 @@ for dpi in 96 120 144; do
     title=$(window_id Nabrel "$(scaled 402)" "$(scaled 213)")
     check "title caption" caption_is "$title" "$app_title"
     check "title screen has no taskbar entry" off_taskbar "$title"
+    check "title screen paints" wait_for painted "$title"
     shot "title_$dpi"
     activate "$title"
     key Return
