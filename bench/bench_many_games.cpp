@@ -1,7 +1,6 @@
 // Plays many whole games in one process through the real windows (main
 // window, choice dialogs, game-over screens) and reports the growth of peak
 // memory between the first games and the last.
-#include "basNabrel.h"
 #include "font_substitution.h"
 #include "frmDialog.h"
 #include "frmGameOver.h"
@@ -13,22 +12,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// Answers every choice dialog with its first option as soon as it is waiting.
-void answerFirstOptionWhenAsked()
+// The dialog opens with the click that asks; its first option is piecework.
+void answerFirstOption()
 {
-    QTimer::singleShot(0, [] {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<frmDialog*>(window); dialog && dialog->isVisible())
-                return dialog->btnButton(0)->click();
-        answerFirstOptionWhenAsked();
-    });
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<frmDialog*>(window); dialog && dialog->isVisible())
+            return dialog->btnButton(0)->click();
 }
 
 frmGameOver* openGameOverScreen()
@@ -62,8 +57,8 @@ int main(int argc, char* argv[])
         start->trigger();
         frmGameOver* over = nullptr;
         while (!over) {  // piecework every day: the mother starves
-            answerFirstOptionWhenAsked();
             work->click();
+            answerFirstOption();
             ++days;
             over = openGameOverScreen();
         }

@@ -87,6 +87,24 @@ row "CPU with a choice pending (% core, 10 s)" "$pending" "<= 0.5" "$(verdict "$
 kill "$pid"
 wait "$pid" 2>/dev/null
 
+# Key 1 in the main window to the choice dialog's first frame, each build in turn.
+for program in nabrel ${NABREL_COMPARE:+other}; do
+    ${command[$program]} >/dev/null 2>&1 &
+    pid=$!
+    title=$(xdotool search --sync --onlyvisible --pid "$pid" --name Nabrel | head -1)
+    xdotool windowactivate --sync "$title" key Return
+    sleep 1
+    main=$(xdotool search --onlyvisible --pid "$pid" --name Nabrel | head -1)
+    xdotool windowactivate --sync "$main" key alt+f
+    sleep 0.3
+    xdotool key s
+    sleep 1
+    name=$([ "$program" = other ] && echo "the other build" || echo "the game")
+    row "key 1 to the dialog's first frame, $name (ms, median of $runs)" "$(bench/key_to_dialog.py "$runs")" "" ""
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+done
+
 # The flashing game-over screen, and the calm one for a player who asked for less motion.
 for mode in designed calm; do
     label=game-over

@@ -2,36 +2,44 @@
 
 namespace household {
 
-HouseholdGame::HouseholdGame(HouseholdState& state, RandomSource& random, ChoicePrompt& prompt,
-                             WarningBox& warnings, TurnScreens& screens)
-    : prompt_(prompt), turnCycle_(state, random, screens), actions_(state, prompt, warnings, random)
+HouseholdGame::HouseholdGame(HouseholdState& state, RandomSource& random, GameScreens& screens,
+                             WarningBox& warnings)
+    : screens_(screens), turnCycle_(state, random, screens), actions_(state, screens, warnings, random)
 {
 }
 
 void HouseholdGame::start()
 {
-    if (actionPending_)
-        prompt_.cancelPending();
+    if (actions_.questionPending()) {
+        actions_.drop();
+        screens_.dropChoiceDialog();
+    }
     turnCycle_.start();
 }
 
-void HouseholdGame::close()
+void HouseholdGame::answer(std::int16_t choice)
 {
-    turnCycle_.abandon();
-    if (actionPending_)
-        prompt_.cancelPending();
+    if (!actions_.questionPending())
+        return;
+    actions_.answer(choice);
+    closeDayUnlessAsking();
 }
 
-void HouseholdGame::runAction(void (HouseholdActions::*action)())
+void HouseholdGame::act(void (HouseholdActions::*action)())
 {
-    if (actionPending_) {
-        prompt_.raisePending();
+    if (actions_.questionPending()) {
+        screens_.raiseChoiceDialog();
         return;
     }
-    actionPending_ = true;
     (actions_.*action)();
-    actionPending_ = false;
-    turnCycle_.onActionReturned();
+    closeDayUnlessAsking();
+}
+
+void HouseholdGame::closeDayUnlessAsking()
+{
+    // The meal asks twice: its day closes only after the second answer.
+    if (!actions_.questionPending())
+        turnCycle_.onActionReturned();
 }
 
 }  // namespace household

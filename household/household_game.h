@@ -6,30 +6,33 @@
 
 namespace household {
 
-// What the main window drives: the household record, the turn cycle and the
-// actions, with the rules for how they may overlap. Only one action runs at a
-// time: a second one while a choice is pending only raises the pending dialog.
+// What the main window drives: the turn cycle and the actions, with the rules
+// for how they may overlap. One question at a time: a second action while one
+// is pending only brings its dialog to the front.
 class HouseholdGame {
 public:
     // The record belongs to the caller (the main window) and outlives the game.
-    HouseholdGame(HouseholdState& state, RandomSource& random, ChoicePrompt& prompt, WarningBox& warnings,
-                  TurnScreens& screens);
+    HouseholdGame(HouseholdState& state, RandomSource& random, GameScreens& screens, WarningBox& warnings);
 
-    // A pending choice is cancelled first, so its action changes nothing.
+    // A pending question is dropped first, so its action changes nothing.
     void start();
-    void work() { runAction(&HouseholdActions::work); }
-    void shopping() { runAction(&HouseholdActions::shopping); }
-    void meal() { runAction(&HouseholdActions::meal); }
-    // The window is going away: the game and any pending choice end, silently.
-    void close();
+    void work() { act(&HouseholdActions::work); }
+    void shopping() { act(&HouseholdActions::shopping); }
+    void meal() { act(&HouseholdActions::meal); }
+    // The pending question's answer; the day closes once the action is done.
+    void answer(std::int16_t choice);
+
+    std::int16_t day() const { return turnCycle_.day(); }
+    bool running() const { return turnCycle_.running(); }
+    bool questionPending() const { return actions_.questionPending(); }
 
 private:
-    void runAction(void (HouseholdActions::*action)());
+    void act(void (HouseholdActions::*action)());
+    void closeDayUnlessAsking();
 
-    ChoicePrompt& prompt_;
+    GameScreens& screens_;
     TurnCycle turnCycle_;
     HouseholdActions actions_;
-    bool actionPending_ = false;
 };
 
 }  // namespace household

@@ -2,6 +2,8 @@
 
 #include "rounding.h"
 
+#include <limits>
+
 namespace household {
 
 namespace {
@@ -14,9 +16,21 @@ std::int16_t declined(std::int16_t stamina, float r, double scale)
                            static_cast<double>(r) * scale - 1.0);
 }
 
+// The endings, first match wins.
+const char* ending(const HouseholdState& state)
+{
+    if (state.HahaHP < 0)
+        return "母親餓死!!";
+    if (state.MusumeHP < 0)
+        return "娘凍死!!";
+    if (state.Money < 0)
+        return "母親逮捕!!";
+    return nullptr;
+}
+
 }  // namespace
 
-TurnCycle::TurnCycle(HouseholdState& state, RandomSource& random, TurnScreens& screens)
+TurnCycle::TurnCycle(HouseholdState& state, RandomSource& random, GameScreens& screens)
     : state_(state), random_(random), screens_(screens)
 {
 }
@@ -26,10 +40,9 @@ void TurnCycle::start()
     random_.seedFromClock();
     state_.reset();
     day_ = 1;
-    setButtonsEnabled(true);
-    showStatus();
     state_.TurnEnded = kFalse;
     running_ = true;
+    screens_.stateChanged();
 }
 
 void TurnCycle::onActionReturned()
@@ -38,48 +51,22 @@ void TurnCycle::onActionReturned()
         return;
 
     decline();
-    if (state_.HahaHP < 0)
-        return endGame("母親餓死!!");
-    if (state_.MusumeHP < 0)
-        return endGame("娘凍死!!");
-    if (state_.Money < 0)
-        return endGame("母親逮捕!!");
-
+    if (const char* resultText = ending(state_)) {
+        running_ = false;
+        screens_.gameEnded(resultText);
+        return;
+    }
     // A 16-bit day counter: a game this long stays on its last day instead of overflowing.
     if (day_ < std::numeric_limits<std::int16_t>::max())
         ++day_;
-    showStatus();
     state_.TurnEnded = kFalse;
-}
-
-void TurnCycle::setButtonsEnabled(bool enabled)
-{
-    for (const auto button : {ActionButton::Roudou, ActionButton::Kaimono, ActionButton::Shokuji})
-        screens_.setActionButtonEnabled(button, enabled);
-}
-
-void TurnCycle::showStatus()
-{
-    screens_.setStatusCaption(StatusLabel::Day, displayText(day_));
-    screens_.setStatusCaption(StatusLabel::CupMenValue, displayText(state_.CupMen));
-    screens_.setStatusCaption(StatusLabel::ShoyuValue, displayText(state_.Shoyu));
-    screens_.setStatusCaption(StatusLabel::MoneyValue, displayText(state_.Money));
-    screens_.setStatusCaption(StatusLabel::HahaHP, displayText(state_.HahaHP));
-    screens_.setStatusCaption(StatusLabel::MusumeHP, displayText(state_.MusumeHP));
+    screens_.stateChanged();
 }
 
 void TurnCycle::decline()
 {
     state_.HahaHP = declined(state_.HahaHP, random_.next(), 10.0);
     state_.MusumeHP = declined(state_.MusumeHP, random_.next(), 5.0);
-}
-
-void TurnCycle::endGame(const char* resultText)
-{
-    running_ = false;
-    screens_.setGameOverTitle(resultText);
-    setButtonsEnabled(false);
-    screens_.showGameOver();
 }
 
 }  // namespace household

@@ -4,7 +4,8 @@
 
 namespace household {
 
-// A blocking one-line warning with an OK button. Text is UTF-8.
+// A one-line warning with an OK button. Text is UTF-8. Opens and returns at
+// once: nothing follows a warning, so nothing waits for its OK.
 class WarningBox {
 public:
     virtual ~WarningBox() = default;

@@ -31,7 +31,9 @@ public:
         QWidget* window = QWidget::find(static_cast<const xcb_destroy_notify_event_t*>(message)->window);
         if (!window || !window->isWindow() || !window->isVisible())
             return false;
-        loseWindow(window);
+        window->setProperty(kLostProperty, true);
+        // Closed from the event loop, not from inside the platform's event dispatch.
+        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
         return false;
     }
 };
@@ -52,13 +54,6 @@ void watchForLostWindows()
 bool windowLost(const QWidget* window)
 {
     return window->property(kLostProperty).toBool();
-}
-
-void loseWindow(QWidget* window)
-{
-    window->setProperty(kLostProperty, true);
-    // Closed from the event loop, not from inside the platform's event dispatch.
-    QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
 }
 
 }  // namespace runtime

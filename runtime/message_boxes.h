@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace runtime {
@@ -9,17 +11,18 @@ namespace runtime {
 enum class MessageBoxButtons { Ok, YesNo };
 enum class MessageBoxAnswer { Ok, Yes, No };
 
-// The game's message boxes: blocking, one line of text, the warning icon, the
-// game's title as caption, owned by (opened over and kept above) their owner.
-// Windows take them the way they take RandomSource.
+// The game's message boxes: one line of text, the warning icon, the game's
+// title as caption, window-modal over their owner. Windows take them the way
+// they take RandomSource.
 class MessageBoxes {
 public:
+    using Answered = std::function<void(MessageBoxAnswer)>;
+
     virtual ~MessageBoxes() = default;
 
-    virtual MessageBoxAnswer show(const QString& text, MessageBoxButtons buttons, QWidget* owner) = 0;
-    // Ends every box still open over owner as if answer had been given (an OK
-    // box answers OK whatever it is given); the show() calls then return.
-    virtual void closeOpen(const QWidget* owner, MessageBoxAnswer answer) = 0;
+    // Opens a box and returns at once; answered, when given, gets the button
+    // pressed once the box has closed. A box that goes with its owner answers nothing.
+    virtual void open(const QString& text, MessageBoxButtons buttons, QWidget* owner, Answered answered) = 0;
 };
 
 }  // namespace runtime

@@ -29,12 +29,12 @@ void widenToCaption(QMessageBox& box)
 
 }  // namespace
 
-MessageBoxAnswer QtMessageBoxes::show(const QString& text, MessageBoxButtons buttons, QWidget* owner)
+void QtMessageBoxes::open(const QString& text, MessageBoxButtons buttons, QWidget* owner, Answered answered)
 {
     const bool yesNo = buttons == MessageBoxButtons::YesNo;
-    // On the heap: a box whose owner is destroyed under it goes with the owner.
-    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, appTitle(), text,
-                                                yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    auto* box = new QMessageBox(QMessageBox::Warning, appTitle(), text,
+                                yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
     // A Japanese desktop's words, whatever the locale and Qt's installed translations.
     if (yesNo) {
         box->button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
@@ -46,24 +46,20 @@ MessageBoxAnswer QtMessageBoxes::show(const QString& text, MessageBoxButtons but
         box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     }
     widenToCaption(*box);
-    open_.append(box);
+    if (answered)
+        QObject::connect(
+            box, &QDialog::finished, box,
+            [box, yesNo, answered = std::move(answered)] {
+                // Esc and a close from outside press no button: that is no.
+                if (!yesNo)
+                    answered(MessageBoxAnswer::Ok);
+                else
+                    answered(box->clickedButton() == box->button(QMessageBox::Yes) ? MessageBoxAnswer::Yes
+                                                                                    : MessageBoxAnswer::No);
+            },
+            Qt::SingleShotConnection);
     keepFocusWhileOpen(*box);
-    const int answer = box->exec();
-    open_.removeAll(box);
-    delete box;
-    if (!yesNo)
-        return MessageBoxAnswer::Ok;
-    return answer == QMessageBox::Yes ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
-}
-
-void QtMessageBoxes::closeOpen(const QWidget* owner, MessageBoxAnswer answer)
-{
-    const int code = answer == MessageBoxAnswer::Yes ? QMessageBox::Yes
-                     : answer == MessageBoxAnswer::No ? QMessageBox::No
-                                                      : QMessageBox::Ok;
-    for (const QPointer<QMessageBox>& box : std::as_const(open_))
-        if (box && box->parentWidget() == owner)
-            box->done(code);
+    box->QDialog::open();  // window-modal over its owner
 }
 
 }  // namespace runtime

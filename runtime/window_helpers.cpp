@@ -3,6 +3,7 @@
 #include "nabrel_facts.h"
 #include "rounding.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -60,7 +61,11 @@ protected:
 private:
     void onFocusChanged(QWindow* focused)
     {
-        if (rival_ && focused && focused == rival_->window()->windowHandle() && window_.isVisible())
+        // A window that a box blocks leaves the keyboard to the box: the two
+        // taking it back in turn would pass it to and fro for ever.
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (rival_ && focused && focused == rival_->window()->windowHandle() && window_.isVisible() &&
+            (!modal || modal == &window_))
             window_.activateWindow();
     }
 

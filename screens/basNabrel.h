@@ -3,23 +3,18 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 class frmDialog;
 
-// The answer of the choice dialog: 0 while none has been given, 1 or 2 for the
-// option chosen, -1 for Cancel.
+// The choice dialog's last answer: 0 while a dialog waits for one, 1 or 2
+// for the option chosen, -1 for キャンセル.
 extern std::int16_t DialogResult;
 
-// Asks through a freshly created choice dialog and waits, without busy
-// looping, until it has closed: 1, 2 or -1. A dialog that goes away without
-// an answer (window manager, application quitting) counts as -1.
-// One question at a time: callers must not ask again while a choice is pending.
-// The dialog is owned by (kept above) owner, when one is given.
-std::int16_t ShowChoiceDialog(const QString& prompt, const QString& option1, const QString& option2,
-                              QWidget* owner = nullptr);
-
-// ShowChoiceDialog's two halves, for a caller that keeps the pending dialog:
-// opens the dialog with the keyboard, then waits for its answer.
-frmDialog* openChoiceDialog(const QString& prompt, const QString& option1, const QString& option2, QWidget* owner);
-std::int16_t awaitChoice(frmDialog* dialog);
+// Opens a freshly created choice dialog, owned by (kept above) owner, and
+// returns it at once. Once the dialog has closed, answered gets its answer,
+// which DialogResult keeps too: 1, 2, or -1 for キャンセル and for a close
+// from outside. A dialog that goes with its owner answers nothing.
+frmDialog* ShowChoiceDialog(const QString& prompt, const QString& option1, const QString& option2, QWidget* owner,
+                            std::function<void(std::int16_t)> answered);

@@ -1,18 +1,21 @@
 #include "frmMain.h"
 
+#include "basNabrel.h"
 #include "design_fonts.h"
+#include "frmDialog.h"
 #include "frmGameOver.h"
+#include "lost_window_watcher.h"
 #include "ui_frmMain.h"
 #include "window_helpers.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include <utility>
+
 frmMain::frmMain(const GameServices& services, QWidget* parent)
     : QMainWindow(parent, runtime::kFixedSingleFrame),
-      ui_(std::make_unique<Ui::frmMain>()), services_(services), prompt_(this), warnings_(services.boxes, this),
-      game_(household_, services.random, prompt_, warnings_, *this),
-      lifetime_(*this, [this] { return confirmQuit(); }, [this] { stopRunning(); })
+      ui_(std::make_unique<Ui::frmMain>()), services_(services), game_(household_, services.random, *this, *this)
 {
     ui_->setupUi(this);
     runtime::applyDesignFonts(this);
@@ -24,11 +27,11 @@ frmMain::frmMain(const GameServices& services, QWidget* parent)
     ui_->centralwidget->setFixedSize(runtime::twipsToPixels(4680), runtime::twipsToPixels(3195));
     setFixedSize(ui_->centralwidget->width(), ui_->menubar->sizeHint().height() + ui_->centralwidget->height());
 
-    connect(ui_->mnuStart, &QAction::triggered, this, &frmMain::onStartTriggered);
+    connect(ui_->mnuStart, &QAction::triggered, this, [this] { game_.start(); });
     connect(ui_->mnuEnd, &QAction::triggered, this, &frmMain::onEndTriggered);
-    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { act(&household::HouseholdGame::work); });
-    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { act(&household::HouseholdGame::shopping); });
-    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { act(&household::HouseholdGame::meal); });
+    connect(ui_->cmdRoudou, &QPushButton::clicked, this, [this] { game_.work(); });
+    connect(ui_->cmdKaimono, &QPushButton::clicked, this, [this] { game_.shopping(); });
+    connect(ui_->cmdShokuji, &QPushButton::clicked, this, [this] { game_.meal(); });
 
     // Key preview: the window sees every key typed into it before the control with the focus.
     installEventFilter(this);
@@ -37,29 +40,6 @@ frmMain::frmMain(const GameServices& services, QWidget* parent)
 }
 
 frmMain::~frmMain() = default;
-
-QPushButton* frmMain::button(household::ActionButton which) const
-{
-    switch (which) {
-    case household::ActionButton::Roudou: return ui_->cmdRoudou;
-    case household::ActionButton::Kaimono: return ui_->cmdKaimono;
-    case household::ActionButton::Shokuji: return ui_->cmdShokuji;
-    }
-    return nullptr;
-}
-
-QLabel* frmMain::statusLabel(household::StatusLabel which) const
-{
-    switch (which) {
-    case household::StatusLabel::Day: return ui_->lblDay;
-    case household::StatusLabel::CupMenValue: return ui_->lblCupMenValue;
-    case household::StatusLabel::ShoyuValue: return ui_->lblShoyuValue;
-    case household::StatusLabel::MoneyValue: return ui_->lblMoneyValue;
-    case household::StatusLabel::HahaHP: return ui_->lblHahaHP;
-    case household::StatusLabel::MusumeHP: return ui_->lblMusumeHP;
-    }
-    return nullptr;
-}
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
@@ -84,77 +64,98 @@ void frmMain::onKeyPress(const QString& typed)
 {
     // Straight to the actions, whether or not their buttons are enabled.
     if (typed == QLatin1String("1"))
-        act(&household::HouseholdGame::work);
+        game_.work();
     else if (typed == QLatin1String("2"))
-        act(&household::HouseholdGame::shopping);
+        game_.shopping();
     else if (typed == QLatin1String("3"))
-        act(&household::HouseholdGame::meal);
-}
-
-void frmMain::act(void (household::HouseholdGame::*action)())
-{
-    lifetime_.run([this, action] { (game_.*action)(); });
-}
-
-void frmMain::onStartTriggered()
-{
-    game_.start();
+        game_.meal();
 }
 
 void frmMain::onEndTriggered()
 {
-    lifetime_.askToClose();
-}
-
-bool frmMain::confirmQuit()
-{
-    return services_.boxes.show(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this) ==
-           runtime::MessageBoxAnswer::Yes;
-}
-
-void frmMain::stopRunning()
-{
-    // The game and any pending choice end silently; open boxes let their window go.
-    game_.close();
-    services_.boxes.closeOpen(this, runtime::MessageBoxAnswer::Yes);
+    if (askingToQuit_)
+        return;  // one question, however often it is asked for
+    askingToQuit_ = true;
+    services_.boxes.open(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this,
+                         [this](runtime::MessageBoxAnswer answer) {
+                             askingToQuit_ = false;
+                             quitting_ = answer == runtime::MessageBoxAnswer::Yes;
+                             if (quitting_)
+                                 close();
+                         });
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (!lifetime_.mayCloseNow()) {
+    // A close through the frame (or the compositor's) asks first; after はい,
+    // or with the window lost to another client, it is decided.
+    if (!quitting_ && !runtime::windowLost(this)) {
         event->ignore();
+        onEndTriggered();
         return;
     }
-    // The game-over screen goes with the window.
-    game_.close();
+    // What the window was asking goes with it: a pending question as キャンセル.
+    if (choice_)
+        choice_->reject();
     if (gameOver_)
         gameOver_->close();
     event->accept();
 }
 
-void frmMain::setActionButtonEnabled(household::ActionButton which, bool enabled)
+void frmMain::refresh()
 {
-    button(which)->setEnabled(enabled);
+    const bool playing = game_.running();
+    for (QPushButton* button : {ui_->cmdRoudou, ui_->cmdKaimono, ui_->cmdShokuji})
+        button->setEnabled(playing);
+    if (!playing)
+        return;  // a finished game keeps showing the start of its last day
+    const std::pair<QLabel*, std::int32_t> boxes[] = {
+        {ui_->lblDay, game_.day()},         {ui_->lblCupMenValue, household_.CupMen},
+        {ui_->lblShoyuValue, household_.Shoyu}, {ui_->lblMoneyValue, household_.Money},
+        {ui_->lblHahaHP, household_.HahaHP}, {ui_->lblMusumeHP, household_.MusumeHP}};
+    for (const auto& [box, value] : boxes)
+        box->setText(QString::fromStdString(household::displayText(value)));
 }
 
-void frmMain::setStatusCaption(household::StatusLabel which, const std::string& text)
+void frmMain::ShowChoiceDialog(const household::Question& question)
 {
-    statusLabel(which)->setText(QString::fromStdString(text));
+    choice_ = ::ShowChoiceDialog(QString::fromStdString(question.prompt), QString::fromStdString(question.option1),
+                                 QString::fromStdString(question.option2), this, [this](std::int16_t answer) {
+                                     choice_ = nullptr;
+                                     game_.answer(answer);
+                                 });
 }
 
-void frmMain::setGameOverTitle(const std::string& text)
+void frmMain::raiseChoiceDialog()
+{
+    if (!choice_)
+        return;
+    choice_->raise();
+    choice_->activateWindow();
+}
+
+void frmMain::dropChoiceDialog()
+{
+    // Its キャンセル reaches a game that no longer asks.
+    if (choice_)
+        choice_->reject();
+}
+
+void frmMain::gameEnded(const std::string& resultText)
 {
     // A screen that is still open is reused as it is: no new load, no reseed.
     // One already closed may still await deletion; it is not brought back.
     if (!gameOver_ || !gameOver_->isVisible())
         gameOver_ = new frmGameOver(services_.random, services_.motion);
-    gameOver_->lblTitle()->setText(QString::fromStdString(text));
-}
-
-void frmMain::showGameOver()
-{
+    gameOver_->lblTitle()->setText(QString::fromStdString(resultText));
+    refresh();
     // In front with the keyboard, also when shown again from behind the main window.
     gameOver_->show();
     gameOver_->raise();
     runtime::keepFocusWhileOpen(*gameOver_, this);
+}
+
+void frmMain::showWarning(const std::string& text)
+{
+    services_.boxes.open(QString::fromStdString(text), runtime::MessageBoxButtons::Ok, this, nullptr);
 }

@@ -1,19 +1,16 @@
 #pragma once
 
-#include "dialog_choice_prompt.h"
+#include "game_screens.h"
 #include "game_services.h"
 #include "household_game.h"
-#include "turn_screens.h"
-#include "warning_message_box.h"
-#include "window_lifetime.h"
+#include "warning_box.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
 
-class QLabel;
-class QPushButton;
+class frmDialog;
 class frmGameOver;
 
 namespace Ui {
@@ -21,8 +18,8 @@ class frmMain;
 }
 
 // Where the game is played. Holds the household, forwards the menu, the
-// buttons and the keys 1/2/3 to the game, and shows what the turn cycle hands it.
-class frmMain : public QMainWindow, private household::TurnScreens {
+// buttons and the keys 1/2/3 to the game, and shows what the game tells it.
+class frmMain : public QMainWindow, private household::GameScreens, private household::WarningBox {
     Q_OBJECT
 
 public:
@@ -34,28 +31,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void onStartTriggered();
     void onEndTriggered();
     void onKeyPress(const QString& typed);
-    // Runs one of the game's actions on the window's behalf (see lifetime_).
-    void act(void (household::HouseholdGame::*action)());
-    bool confirmQuit();
-    void stopRunning();
-    QPushButton* button(household::ActionButton which) const;
-    QLabel* statusLabel(household::StatusLabel which) const;
+    // The household, the day and whether a game runs, as they are now.
+    void refresh();
 
-    void setActionButtonEnabled(household::ActionButton button, bool enabled) override;
-    void setStatusCaption(household::StatusLabel label, const std::string& text) override;
-    void setGameOverTitle(const std::string& text) override;
-    void showGameOver() override;
+    void stateChanged() override { refresh(); }
+    void ShowChoiceDialog(const household::Question& question) override;
+    void raiseChoiceDialog() override;
+    void dropChoiceDialog() override;
+    void gameEnded(const std::string& resultText) override;
+    void showWarning(const std::string& text) override;
 
     std::unique_ptr<Ui::frmMain> ui_;
     GameServices services_;
     household::HouseholdState household_;
-    DialogChoicePrompt prompt_;
-    runtime::WarningMessageBox warnings_;
     household::HouseholdGame game_;
+    QPointer<frmDialog> choice_;  // the pending question's dialog
     QPointer<frmGameOver> gameOver_;
-    // When and how this window may end: every action and box runs through it.
-    runtime::WindowLifetime lifetime_;
+    bool askingToQuit_ = false;
+    bool quitting_ = false;  // はい was the answer
 };

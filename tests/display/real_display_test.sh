@@ -111,6 +111,32 @@ answer_box Return
 check "Yes closes the window and ends the program" wait_for process_gone
 stop
 
+echo "# a game ended by keyboard from a focused action button"
+check "title screen opens" launch
+start_game
+activate "$main" && key Tab  # 買物 has the focus
+days=0
+until game_over_open || ((days >= 60)); do
+    activate "$main" && key 1 && dialog_key Tab Return && wait_for no_window 'コマンド' 270 94 || break
+    days=$((days + 1))
+done
+check "援助交際 every day from a focused 買物 ends the game" wait_for game_over_open
+# The key that started the last day must not start another once the game is over.
+no_dialog_for_two_seconds() {
+    local until=$((SECONDS + 2))
+    while ((SECONDS < until)); do
+        dialog_open && return 1
+        sleep 0.1
+    done
+}
+check "and no dialog opens after it" no_dialog_for_two_seconds
+activate "$main"
+check "Alt+F then S starts a new game while the game-over screen flashes" menu_entry s
+activate "$(window_id Nabrel 402 213)" && key Return
+wait_for no_window Nabrel 402 213
+check "which plays to its own end" play_until_game_over Return
+stop
+
 echo "# a game by mouse alone"
 check "title screen opens" launch
 title=$(window_id Nabrel 402 213)

@@ -21,9 +21,10 @@ bool operator==(const HouseholdState& a, const HouseholdState& b)
 
 namespace {
 
+using testing::RecordingScreens;
 using testing::RecordingWarnings;
-using testing::ScriptedPrompt;
 using testing::ScriptedRandom;
+using testing::answerQuestions;
 
 enum class Action { Work, Shopping, Meal };
 
@@ -58,22 +59,23 @@ TEST_P(ActionTest, AppliesItsRow)
 {
     const ActionCase& c = GetParam();
     HouseholdState state = c.before;
-    ScriptedPrompt prompt;
-    prompt.answers.assign(c.answers.begin(), c.answers.end());
+    RecordingScreens screens;
     RecordingWarnings warnings;
     ScriptedRandom random;
     random.draws.assign(c.draws.begin(), c.draws.end());
-    HouseholdActions actions(state, prompt, warnings, random);
+    HouseholdActions actions(state, screens, warnings, random);
 
     switch (c.action) {
     case Action::Work: actions.work(); break;
     case Action::Shopping: actions.shopping(); break;
     case Action::Meal: actions.meal(); break;
     }
+    EXPECT_EQ(state, c.before) << "nothing happens before the answer";
+    answerQuestions(actions, c.answers);
 
     EXPECT_EQ(state, c.after);
     EXPECT_EQ(warnings.shown, c.warning ? std::vector<std::string>{c.warning} : std::vector<std::string>{});
-    EXPECT_EQ(prompt.calls.size(), c.dialogs);
+    EXPECT_EQ(screens.questions.size(), c.dialogs);
     EXPECT_TRUE(random.draws.empty()) << "every scripted draw is used";
 }
 
@@ -139,19 +141,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ActionPrompts, AskWithTheirOwnTexts)
 {
     HouseholdState state = kStart;
-    ScriptedPrompt prompt;
+    RecordingScreens screens;
     RecordingWarnings warnings;
     ScriptedRandom random;
-    HouseholdActions actions(state, prompt, warnings, random);
+    HouseholdActions actions(state, screens, warnings, random);
 
-    prompt.answers = {-1};
     actions.work();
-    prompt.answers = {-1};
+    answerQuestions(actions, {-1});
     actions.shopping();
-    prompt.answers = {1, -1};
+    answerQuestions(actions, {-1});
     actions.meal();
+    answerQuestions(actions, {1, -1});
 
-    ASSERT_EQ(prompt.calls.size(), 4u);
+    ASSERT_EQ(screens.questions.size(), 4u);
     const std::vector<std::vector<std::string>> expected = {
         {"労働内容を選択して下さい。", "内職", "援助交際"},
         {"食料を選択して下さい。", "カップ麺", "醤油"},
@@ -159,9 +161,9 @@ TEST(ActionPrompts, AskWithTheirOwnTexts)
         {"食べる人を選択して下さい。", "母", "娘"},
     };
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(prompt.calls[i].prompt, expected[i][0]);
-        EXPECT_EQ(prompt.calls[i].option1, expected[i][1]);
-        EXPECT_EQ(prompt.calls[i].option2, expected[i][2]);
+        EXPECT_EQ(screens.questions[i].prompt, expected[i][0]);
+        EXPECT_EQ(screens.questions[i].option1, expected[i][1]);
+        EXPECT_EQ(screens.questions[i].option2, expected[i][2]);
     }
 }
 

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "choice_prompt.h"
+#include "game_screens.h"
 #include "random_source.h"
-#include "turn_screens.h"
 #include "warning_box.h"
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace household::testing {
@@ -42,84 +39,46 @@ public:
     }
 };
 
-struct PromptCall {
-    std::string prompt, option1, option2;
-};
-
-// Answers each dialog with the next scripted value; -1 once the script is empty.
-class ScriptedPrompt final : public ChoicePrompt {
-public:
-    std::deque<std::int16_t> answers;
-    std::vector<PromptCall> calls;
-    int cancels = 0;
-    int raises = 0;
-    // Runs while the dialog is "open", before the answer is taken.
-    std::function<void()> whilePending;
-
-    std::int16_t ShowChoiceDialog(const std::string& prompt, const std::string& option1,
-                                  const std::string& option2) override
-    {
-        calls.push_back({prompt, option1, option2});
-        cancelled_ = false;
-        if (whilePending)
-            std::exchange(whilePending, nullptr)();
-        if (cancelled_ || answers.empty())
-            return -1;
-        const std::int16_t answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void cancelPending() override
-    {
-        ++cancels;
-        cancelled_ = true;
-    }
-    void raisePending() override { ++raises; }
-
-private:
-    bool cancelled_ = false;
-};
-
 class RecordingWarnings final : public WarningBox {
 public:
     std::vector<std::string> shown;
     void showWarning(const std::string& text) override { shown.push_back(text); }
 };
 
-// Logs every call as one line, e.g. "enable Roudou", "status Day 1", "title 娘凍死!!", "show".
-class RecordingScreens final : public TurnScreens {
+// Logs what the game tells the screens, one line each: "changed", "ask 食料を選択して下さい。",
+// "raise", "drop", "ended 娘凍死!!"; keeps every question asked.
+class RecordingScreens final : public GameScreens {
 public:
     std::vector<std::string> log;
+    std::vector<Question> questions;
 
-    void setActionButtonEnabled(ActionButton button, bool enabled) override
+    void stateChanged() override { log.push_back("changed"); }
+    void ShowChoiceDialog(const Question& question) override
     {
-        static const char* const names[] = {"Roudou", "Kaimono", "Shokuji"};
-        log.push_back(std::string(enabled ? "enable " : "disable ") + names[static_cast<int>(button)]);
+        questions.push_back(question);
+        log.push_back("ask " + question.prompt);
     }
-    void setStatusCaption(StatusLabel label, const std::string& text) override
-    {
-        static const char* const names[] = {"Day", "CupMen", "Shoyu", "Money", "Haha", "Musume"};
-        log.push_back(std::string("status ") + names[static_cast<int>(label)] + " " + text);
-    }
-    void setGameOverTitle(const std::string& text) override { log.push_back("title " + text); }
-    void showGameOver() override { log.push_back("show"); }
+    void raiseChoiceDialog() override { log.push_back("raise"); }
+    void dropChoiceDialog() override { log.push_back("drop"); }
+    void gameEnded(const std::string& resultText) override { log.push_back("ended " + resultText); }
 
-    // The day the status shows now; 0 before any was shown.
-    int day() const
+    // The result text of the last game that ended; empty before any.
+    std::string result() const
     {
         for (auto line = log.rbegin(); line != log.rend(); ++line)
-            if (line->rfind("status Day ", 0) == 0)
-                return std::stoi(line->substr(11));
-        return 0;
-    }
-    // Whether the action buttons are enabled now: a game is being played.
-    bool actionsEnabled() const
-    {
-        for (auto line = log.rbegin(); line != log.rend(); ++line)
-            if (*line == "enable Roudou" || *line == "disable Roudou")
-                return *line == "enable Roudou";
-        return false;
+            if (line->rfind("ended ", 0) == 0)
+                return line->substr(6);
+        return "";
     }
 };
+
+// Answers each question the player is asked with the next of answers, while
+// one is pending; -1 once they run out.
+template <typename Asked>
+void answerQuestions(Asked& asked, std::vector<std::int16_t> answers)
+{
+    for (std::size_t next = 0; asked.questionPending(); ++next)
+        asked.answer(next < answers.size() ? answers[next] : std::int16_t{-1});
+}
 
 }  // namespace household::testing

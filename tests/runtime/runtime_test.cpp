@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QtEndian>
 
 #include <array>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 using runtime::MersenneRandom;
@@ -111,6 +113,7 @@ private slots:
         QTest::newRow("End, N") << MessageBoxButtons::YesNo << int(Qt::Key_N) << MessageBoxAnswer::No;
         QTest::newRow("warning, Enter") << MessageBoxButtons::Ok << int(Qt::Key_Return) << MessageBoxAnswer::Ok;
         QTest::newRow("warning, Esc") << MessageBoxButtons::Ok << int(Qt::Key_Escape) << MessageBoxAnswer::Ok;
+        QTest::newRow("End, closed from outside") << MessageBoxButtons::YesNo << 0 << MessageBoxAnswer::No;
     }
 
     // The real box, as a player sees it: warning icon, the title as caption,
@@ -120,29 +123,30 @@ private slots:
         QFETCH(runtime::MessageBoxButtons, buttons);
         QFETCH(int, key);
         QFETCH(runtime::MessageBoxAnswer, answer);
-        QMessageBox::Icon icon{};
-        QString caption;
+        QWidget owner;
+        owner.show();
+        std::optional<runtime::MessageBoxAnswer> answered;
+        runtime::QtMessageBoxes().open("終了しますか？", buttons, &owner,
+                                       [&answered](runtime::MessageBoxAnswer a) { answered = a; });
+        QPointer<QMessageBox> box = owner.findChild<QMessageBox*>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->windowModality(), Qt::WindowModal);
+        const QMessageBox::Icon icon = box->icon();
+        const QString caption = box->windowTitle();
         QStringList texts;
-        QString focused;
-        int width = 0;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            icon = box->icon();
-            caption = box->windowTitle();
-            for (QAbstractButton* button : box->buttons())
-                texts << button->text();
-            width = box->width();
-            if (auto* button = qobject_cast<QAbstractButton*>(box->focusWidget()))
-                focused = button->text();
+        for (QAbstractButton* button : box->buttons())
+            texts << button->text();
+        const int width = box->width();
+        auto* focusedButton = qobject_cast<QAbstractButton*>(box->focusWidget());
+        const QString focused = focusedButton ? focusedButton->text() : QString();
+        QVERIFY(!answered);
+        QVERIFY(QTest::qWaitForWindowActive(box, 30000));  // its keys reach it once active
+        if (key)
             QTest::keyClick(box, Qt::Key(key));
-        });
-        QTimer::singleShot(5000, [] {  // a key that answers nothing must not hang the test
-            if (QWidget* box = QApplication::activeModalWidget())
-                box->close();
-        });
-        QCOMPARE(runtime::QtMessageBoxes().show("終了しますか？", buttons, nullptr), answer);
+        else
+            box->close();
+        QTRY_COMPARE(answered, std::optional<runtime::MessageBoxAnswer>(answer));  // Y and N click animated
+        QTRY_VERIFY2(!box, "a box is destroyed once answered");
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(caption, QString::fromUtf8(nabrel::kTitle));
         texts.sort();

@@ -200,17 +200,17 @@ private slots:
     void endingsThroughTheMainWindow()
     {
         ScriptedMessageBoxes boxes;
-        boxes.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
         QPointer<frmMain> window = new frmMain({random, boxes, motion});
         window->show();
         // Plays whole days with one action and the same answers each day, to the end. Every draw
         // is the largest (an open game-over screen draws too, so a script of draws would not hold).
         random.afterScript = kLargestDraw;
-        auto endGameWith = [&](household::ActionButton action, QList<int> answers, const char* text) {
+        auto endGameWith = [&](int action, QList<int> answers, const char* text) {
             window->findChild<QAction*>("mnuStart")->trigger();
             for (int day = 0; day < 20 && gamePlaying(*window); ++day) {
-                answerChoiceDialogs(answers);
                 actionButton(*window, action)->click();
+                for (int answer : answers)
+                    QVERIFY(answerChoiceDialog(answer));
             }
             frmGameOver* screen = visibleWindows<frmGameOver>().value(0);
             QVERIFY(screen && screen->isVisible());
@@ -218,16 +218,14 @@ private slots:
             QCOMPARE(screen->findChild<QLabel*>("lblGameOver")->text(), QString("GAME OVER"));
             QCOMPARE(screen->findChild<QLabel*>("lblTryAgain")->text(), QString("Try Again!"));
         };
-        using household::ActionButton;
-
-        endGameWith(ActionButton::Roudou, {1}, "母親餓死!!");  // -31 a day for the mother
+        endGameWith(0, {1}, "母親餓死!!");  // -31 a day for the mother
         QPointer<frmGameOver> first = visibleWindows<frmGameOver>().value(0);
         const int seedsAfterFirst = random.seeds;  // Start, then the screen's load
         QVERIFY(QTest::qWaitForWindowActive(first, kActivationTimeoutMs));
         QTRY_VERIFY(!first->findChild<QObject*>(runtime::kActivationPending));  // it has settled
         window->activateWindow();  // the player went back to the game: the screen is behind it
         QVERIFY(QTest::qWaitForWindowActive(window, kActivationTimeoutMs));
-        endGameWith(ActionButton::Shokuji, {2, 1}, "娘凍死!!");  // soy sauce for the mother only
+        endGameWith(2, {2, 1}, "娘凍死!!");  // soy sauce for the mother only
         QCOMPARE(visibleWindows<frmGameOver>().value(0), first.data());
         QVERIFY2(QTest::qWaitForWindowActive(first, kActivationTimeoutMs), "shown again, the screen comes to the front");
         QCOMPARE(random.seeds, seedsAfterFirst + 1);  // only the new game's Start
@@ -236,11 +234,11 @@ private slots:
         first->findChild<QPushButton*>("cmdOKButton")->click();
         flushDeletes();
         QVERIFY(!first);
-        endGameWith(ActionButton::Roudou, {2}, "母親逮捕!!");
+        endGameWith(0, {2}, "母親逮捕!!");
         QVERIFY(visibleWindows<frmGameOver>().value(0) != nullptr);
         QCOMPARE(random.seeds, seedsAfterFirst + 3);  // Start and a fresh load
 
-        QVERIFY(closeAndAwaitDestruction(window));
+        QVERIFY(quitAndAwaitDestruction(window, boxes));
     }
 };
 

@@ -1,27 +1,31 @@
 #pragma once
 
-#include "turn_screens.h"
-
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QWidget>
 
-// The main window's controls, found by their design names.
-inline QPushButton* actionButton(const QWidget& window, household::ActionButton which)
+// The main window's controls, found by their design names: the action
+// buttons and the status boxes in the order the status shows them.
+inline const QStringList kActionButtons = {"cmdRoudou", "cmdKaimono", "cmdShokuji"};
+inline const QStringList kStatusBoxes = {"lblDay",        "lblCupMenValue", "lblShoyuValue",
+                                         "lblMoneyValue", "lblHahaHP",      "lblMusumeHP"};
+
+inline QPushButton* actionButton(const QWidget& window, int index)
 {
-    static const char* const names[] = {"cmdRoudou", "cmdKaimono", "cmdShokuji"};
-    return window.findChild<QPushButton*>(names[static_cast<int>(which)]);
+    return window.findChild<QPushButton*>(kActionButtons.at(index));
 }
 
-inline QLabel* statusLabel(const QWidget& window, household::StatusLabel which)
+inline QStringList statusTexts(const QWidget& window)
 {
-    static const char* const names[] = {"lblDay",        "lblCupMenValue", "lblShoyuValue",
-                                        "lblMoneyValue", "lblHahaHP",      "lblMusumeHP"};
-    return window.findChild<QLabel*>(names[static_cast<int>(which)]);
+    QStringList texts;
+    for (const QString& name : kStatusBoxes)
+        texts << window.findChild<QLabel*>(name)->text();
+    return texts;
 }
 
 // A game is being played: its action buttons are enabled.
 inline bool gamePlaying(const QWidget& window)
 {
-    return actionButton(window, household::ActionButton::Roudou)->isEnabled();
+    return actionButton(window, 0)->isEnabled();
 }

@@ -40,17 +40,19 @@ private:
     runtime::MersenneRandom inner_;
 };
 
-// Answers OK boxes with OK and one Yes/No box in five with Yes, from the seed.
+// Answers OK boxes with OK and one Yes/No box in five with Yes, from the
+// seed, from the event loop as a player would; a box whose owner went answers nothing.
 class ReplayableMessageBoxes final : public runtime::MessageBoxes {
 public:
     explicit ReplayableMessageBoxes(std::uint32_t seed) : answers_(seed) {}
-    runtime::MessageBoxAnswer show(const QString&, runtime::MessageBoxButtons buttons, QWidget*) override
+    void open(const QString&, runtime::MessageBoxButtons buttons, QWidget* owner, Answered answered) override
     {
-        if (buttons == runtime::MessageBoxButtons::Ok)
-            return runtime::MessageBoxAnswer::Ok;
-        return answers_() % 5 == 0 ? runtime::MessageBoxAnswer::Yes : runtime::MessageBoxAnswer::No;
+        const auto answer = buttons == runtime::MessageBoxButtons::Ok ? runtime::MessageBoxAnswer::Ok
+                            : answers_() % 5 == 0                      ? runtime::MessageBoxAnswer::Yes
+                                                                       : runtime::MessageBoxAnswer::No;
+        if (answered)
+            QTimer::singleShot(0, owner, [answered, answer] { answered(answer); });
     }
-    void closeOpen(const QWidget*, runtime::MessageBoxAnswer) override {}
 
 private:
     std::mt19937 answers_;
@@ -75,8 +77,6 @@ private:
         QTimer::singleShot(0, [this] { tick(); });
     }
 
-    // Scheduled before the event goes out: an event that opens a choice
-    // dialog only returns once it closes, and the monkey must go on meanwhile.
     void tick()
     {
         if (sent_ >= events_) {
@@ -162,13 +162,13 @@ private:
     {
         for (frmMain* main : visibleWindows<frmMain>()) {
             // What the status shows of the household.
-            const auto shown = [main](household::StatusLabel label) { return statusLabel(*main, label)->text().toInt(); };
-            if (shown(household::StatusLabel::MoneyValue) < -1)
+            const QStringList shown = statusTexts(*main);  // day, cup noodles, soy sauce, money, ...
+            if (shown[3].toInt() < -1)
                 fail("Money below -1");
-            const int shoyu = shown(household::StatusLabel::ShoyuValue);
+            const int shoyu = shown[2].toInt();
             if (shoyu < 0 || shoyu % 100 != 0)
                 fail("Shoyu not a non-negative multiple of 100");
-            if (shown(household::StatusLabel::CupMenValue) < 0)
+            if (shown[1].toInt() < 0)
                 fail("CupMen below 0");
         }
         if (visibleWindows<frmDialog>().size() > 1)

@@ -2,44 +2,53 @@
 
 #include "message_boxes.h"
 
+#include <QPointer>
+#include <QTest>
 #include <QStringList>
+#include <QWidget>
 
-#include <functional>
-#include <optional>
+#include <deque>
 #include <utility>
 
-// Answers every message box: OK boxes with OK, Yes/No boxes with yesNoAnswer,
-// a box closed by closeOpen() while open with closeOpen's answer. Records each
-// text, and how often closeOpen() was asked while a box was open.
+// Records every message box and keeps it open until the test answers it. A
+// box whose owner has gone has gone with it.
 class ScriptedMessageBoxes final : public runtime::MessageBoxes {
 public:
     QStringList texts;
-    runtime::MessageBoxAnswer yesNoAnswer = runtime::MessageBoxAnswer::No;
-    // Runs while a box is open, before it is answered (and then cleared).
-    std::function<void()> whileOpen;
-    int closedWhileOpen = 0;
 
-    runtime::MessageBoxAnswer show(const QString& text, runtime::MessageBoxButtons buttons, QWidget*) override
+    void open(const QString& text, runtime::MessageBoxButtons, QWidget* owner, Answered answered) override
     {
         texts << text;
-        ++open_;
-        if (auto run = std::exchange(whileOpen, nullptr))
-            run();
-        --open_;
-        if (auto closed = std::exchange(closedWith_, std::nullopt))
-            return *closed;
-        return buttons == runtime::MessageBoxButtons::YesNo ? yesNoAnswer : runtime::MessageBoxAnswer::Ok;
+        open_.push_back({owner, std::move(answered)});
     }
 
-    void closeOpen(const QWidget*, runtime::MessageBoxAnswer answer) override
+    // Answers the oldest box still open; false when none is.
+    bool answer(runtime::MessageBoxAnswer answer)
     {
-        if (open_ == 0)
-            return;
-        ++closedWhileOpen;
-        closedWith_ = answer;
+        while (!open_.empty()) {
+            auto [owner, answered] = std::move(open_.front());
+            open_.pop_front();
+            if (!owner)
+                continue;
+            if (answered)
+                answered(answer);
+            return true;
+        }
+        return false;
     }
 
 private:
-    int open_ = 0;
-    std::optional<runtime::MessageBoxAnswer> closedWith_;
+    std::deque<std::pair<QPointer<QWidget>, Answered>> open_;
 };
+
+// Closes the main window as its frame's close box does, answers はい (after
+// OK to any box still open before the question) and waits until the window is
+// destroyed. False when it is still there after 5 s.
+inline bool quitAndAwaitDestruction(QWidget* window, ScriptedMessageBoxes& boxes)
+{
+    QPointer<QWidget> guard = window;
+    guard->close();
+    while (boxes.answer(runtime::MessageBoxAnswer::Yes)) {
+    }
+    return QTest::qWaitFor([&guard] { return guard.isNull(); }, 5000);
+}

@@ -26,7 +26,7 @@ QList<frmMain*> mainWindows()
 class TitleScreenTest : public QObject {
     Q_OBJECT
 
-    ScriptedMessageBoxes boxes_;  // answers the main window's quit question with Yes
+    ScriptedMessageBoxes boxes_;
     household::testing::ScriptedRandom random_;
     FixedMotionPreference motion_;
 
@@ -35,9 +35,8 @@ private slots:
 
     void cleanup()
     {
-        boxes_.yesNoAnswer = runtime::MessageBoxAnswer::Yes;
         for (frmMain* main : mainWindows())
-            QVERIFY(closeAndAwaitDestruction(main));
+            QVERIFY(quitAndAwaitDestruction(main, boxes_));
     }
 
     void design()

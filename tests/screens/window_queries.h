@@ -26,12 +26,3 @@ inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
-
-// Asks a window to close and waits until it is destroyed: the main window asks
-// its question from the event loop. False when it is still there after 5 s.
-inline bool closeAndAwaitDestruction(QWidget* window)
-{
-    QPointer<QWidget> guard = window;
-    guard->close();
-    return QTest::qWaitFor([&guard] { return guard.isNull(); }, 5000);
-}
