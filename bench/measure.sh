@@ -66,17 +66,23 @@ for program in nabrel ${NABREL_COMPARE:+other}; do
     row "  ratio to the two-font window (${peak[two_fonts]} KiB)" "$m_ratio" "<= 1.05" "$(verdict "$m_ratio" '<= 1.05')"
 done
 
+# Launches a game's command and starts a game in its main window; $pid is the process.
+start_a_game() {
+    # shellcheck disable=SC2086  # the command's words
+    $1 >/dev/null 2>&1 &
+    pid=$!
+    title=$(xdotool search --sync --onlyvisible --pid "$pid" --name Nabrel | head -1)
+    xdotool windowactivate --sync "$title" key Return
+    sleep 1
+    main=$(xdotool search --onlyvisible --pid "$pid" --name Nabrel | head -1)
+    xdotool windowactivate --sync "$main" key alt+f
+    sleep 0.3
+    xdotool key s
+    sleep 1
+}
+
 # CPU while the game waits for the player.
-"$nabrel" >/dev/null 2>&1 &
-pid=$!
-title=$(xdotool search --sync --onlyvisible --pid "$pid" --name Nabrel | head -1)
-xdotool windowactivate --sync "$title" key Return
-sleep 1
-main=$(xdotool search --onlyvisible --pid "$pid" --name Nabrel | head -1)
-xdotool windowactivate --sync "$main" key alt+f
-sleep 0.3
-xdotool key s
-sleep 1
+start_a_game "$nabrel"
 idle=$(cpu_percent "$pid" 10)
 row "CPU waiting in the main window (% core, 10 s)" "$idle" "<= 0.5" "$(verdict "$idle" '<= 0.5')"
 xdotool key 1
@@ -89,16 +95,7 @@ wait "$pid" 2>/dev/null
 
 # Key 1 in the main window to the choice dialog's first frame, each build in turn.
 for program in nabrel ${NABREL_COMPARE:+other}; do
-    ${command[$program]} >/dev/null 2>&1 &
-    pid=$!
-    title=$(xdotool search --sync --onlyvisible --pid "$pid" --name Nabrel | head -1)
-    xdotool windowactivate --sync "$title" key Return
-    sleep 1
-    main=$(xdotool search --onlyvisible --pid "$pid" --name Nabrel | head -1)
-    xdotool windowactivate --sync "$main" key alt+f
-    sleep 0.3
-    xdotool key s
-    sleep 1
+    start_a_game "${command[$program]}"
     name=$([ "$program" = other ] && echo "the other build" || echo "the game")
     row "key 1 to the dialog's first frame, $name (ms, median of $runs)" "$(bench/key_to_dialog.py "$runs")" "" ""
     kill "$pid"
