@@ -1,14 +1,14 @@
-#include "font_substitution.h"
-#include "frmOpening.h"
-#include "game_services.h"
-#include "lost_window_watcher.h"
-#include "mersenne_random.h"
-#include "motion_preference.h"
-#include "motion_sources.h"
-#include "nabrel_facts.h"
-#include "program_lifetime.h"
-#include "qt_message_boxes.h"
-#include "startup_resources.h"
+#include "desktop/desktop_motion_preference.h"
+#include "desktop/lost_window_watcher.h"
+#include "desktop/motion_sources.h"
+#include "desktop/program_lifetime.h"
+#include "desktop/startup_resources.h"
+#include "generated/nabrel_facts.h"
+#include "household/mersenne_random.h"
+#include "screens/font_substitution.h"
+#include "screens/frmOpening.h"
+#include "screens/game_services.h"
+#include "screens/qt_message_boxes.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 #endif
-    if (!runtime::ensureStartupResources())
+    if (!desktop::ensureStartupResources())
         return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nabrel"));
@@ -91,17 +91,17 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QString::fromUtf8(nabrel::kAppId));
     if (!kIconAfterFirstWindow)
         QApplication::setWindowIcon(builtInIcon());
-    runtime::installFontSubstitutions();
+    screens::installFontSubstitutions();
     // A window destroyed by another program is closed as if through its frame,
     // and the program ends once no window is left, on every platform.
-    runtime::watchForLostWindows();
-    runtime::quitWhenNoWindowIsLeft(app);
+    desktop::watchForLostWindows();
+    desktop::quitWhenNoWindowIsLeft(app);
 
     // What the program is made of: one random sequence, the real message
     // boxes and the player's motion preference, shared by every window.
-    runtime::MersenneRandom random;
-    runtime::QtMessageBoxes boxes;
-    runtime::DesktopMotionPreference motion(runtime::motion::fromArguments(arguments));
+    household::MersenneRandom random;
+    screens::QtMessageBoxes boxes;
+    desktop::DesktopMotionPreference motion(desktop::motion::fromArguments(arguments));
     auto* opening = new frmOpening(GameServices{random, boxes, motion});
     opening->show();
     if (kIconAfterFirstWindow)

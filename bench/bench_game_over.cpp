@@ -1,10 +1,11 @@
 // Shows the game-over screen and measures its colour changes per second and
 // the CPU it uses, over a few seconds after a short warm-up.
-#include "counting_random.h"
-#include "font_substitution.h"
-#include "frmGameOver.h"
-#include "mersenne_random.h"
-#include "process_usage.h"
+#include "bench/counting_random.h"
+#include "bench/process_usage.h"
+#include "desktop/desktop_motion_preference.h"
+#include "household/mersenne_random.h"
+#include "screens/font_substitution.h"
+#include "screens/frmGameOver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,13 +17,13 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    runtime::installFontSubstitutions();
+    screens::installFontSubstitutions();
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
 
-    runtime::MersenneRandom generator;
+    household::MersenneRandom generator;
     CountingRandom random(generator);
     // The designed screen, or with "calm" as the second argument the one for a player who asked for less motion.
-    runtime::DesktopMotionPreference motion(argc > 2 && std::strcmp(argv[2], "calm") == 0);
+    desktop::DesktopMotionPreference motion(argc > 2 && std::strcmp(argv[2], "calm") == 0);
     auto* screen = new frmGameOver(random, motion);
     screen->lblTitle()->setText(QStringLiteral("母親餓死!!"));
     screen->show();

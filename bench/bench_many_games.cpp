@@ -1,13 +1,14 @@
 // Plays many whole games in one process through the real windows (main
 // window, choice dialogs, game-over screens) and reports the growth of peak
 // memory between the first games and the last.
-#include "font_substitution.h"
-#include "frmDialog.h"
-#include "frmGameOver.h"
-#include "frmMain.h"
-#include "mersenne_random.h"
-#include "process_usage.h"
-#include "qt_message_boxes.h"
+#include "bench/process_usage.h"
+#include "desktop/desktop_motion_preference.h"
+#include "household/mersenne_random.h"
+#include "screens/font_substitution.h"
+#include "screens/frmDialog.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmMain.h"
+#include "screens/qt_message_boxes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,13 +40,13 @@ frmGameOver* openGameOverScreen()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    runtime::installFontSubstitutions();
+    screens::installFontSubstitutions();
     const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int warmUp = 100;
 
-    runtime::MersenneRandom random;
-    runtime::QtMessageBoxes boxes;
-    runtime::DesktopMotionPreference motion(false);
+    household::MersenneRandom random;
+    screens::QtMessageBoxes boxes;
+    desktop::DesktopMotionPreference motion(false);
     auto* window = new frmMain({random, boxes, motion});
     window->show();
     QAction* start = window->findChild<QAction*>("mnuStart");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "random_source.h"
+#include "household/random_source.h"
 
 // Passes draws through from the real generator and counts them.
 class CountingRandom final : public household::RandomSource {

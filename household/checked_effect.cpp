@@ -1,4 +1,4 @@
-#include "checked_effect.h"
+#include "household/checked_effect.h"
 
 #include <limits>
 

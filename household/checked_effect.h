@@ -1,6 +1,6 @@
 #pragma once
 
-#include "household_state.h"
+#include "household/household_state.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "household_actions.h"
+#include "household/household_actions.h"
 
-#include "checked_effect.h"
+#include "household/checked_effect.h"
 
 #include <utility>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "game_screens.h"
-#include "household_state.h"
-#include "random_source.h"
-#include "warning_box.h"
+#include "household/game_screens.h"
+#include "household/household_state.h"
+#include "household/random_source.h"
+#include "household/warning_box.h"
 
 #include <cstdint>
 #include <functional>

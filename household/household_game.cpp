@@ -1,4 +1,4 @@
-#include "household_game.h"
+#include "household/household_game.h"
 
 namespace household {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "household_actions.h"
-#include "household_state.h"
-#include "turn_cycle.h"
+#include "household/household_actions.h"
+#include "household/household_state.h"
+#include "household/turn_cycle.h"
 
 namespace household {
 

@@ -1,4 +1,4 @@
-#include "household_state.h"
+#include "household/household_state.h"
 
 namespace household {
 

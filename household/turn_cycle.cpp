@@ -1,6 +1,6 @@
-#include "turn_cycle.h"
+#include "household/turn_cycle.h"
 
-#include "rounding.h"
+#include "household/rounding.h"
 
 #include <limits>
 

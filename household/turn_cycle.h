@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game_screens.h"
-#include "household_state.h"
-#include "random_source.h"
+#include "household/game_screens.h"
+#include "household/household_state.h"
+#include "household/random_source.h"
 
 #include <cstdint>
 

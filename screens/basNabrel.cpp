@@ -1,12 +1,18 @@
-#include "basNabrel.h"
+#include "screens/basNabrel.h"
 
-#include "frmDialog.h"
-#include "window_helpers.h"
+#include "screens/focus_keeper.h"
+#include "screens/frmDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+
+// The choice dialog's last answer: 0 while a dialog waits for one, 1 or 2
+// for the option chosen, -1 for キャンセル.
 std::int16_t DialogResult = 0;
+
+}  // namespace
 
 frmDialog* ShowChoiceDialog(const QString& prompt, const QString& option1, const QString& option2, QWidget* owner,
                             std::function<void(std::int16_t)> answered)
@@ -26,6 +32,6 @@ frmDialog* ShowChoiceDialog(const QString& prompt, const QString& option1, const
         },
         Qt::SingleShotConnection);
     dialog->show();
-    runtime::keepFocusWhileOpen(*dialog);
+    screens::keepFocusWhileOpen(*dialog);
     return dialog;
 }

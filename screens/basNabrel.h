@@ -8,13 +8,9 @@
 class QWidget;
 class frmDialog;
 
-// The choice dialog's last answer: 0 while a dialog waits for one, 1 or 2
-// for the option chosen, -1 for キャンセル.
-extern std::int16_t DialogResult;
-
 // Opens a freshly created choice dialog, owned by (kept above) owner, and
-// returns it at once. Once the dialog has closed, answered gets its answer,
-// which DialogResult keeps too: 1, 2, or -1 for キャンセル and for a close
-// from outside. A dialog that goes with its owner answers nothing.
+// returns it at once. Once the dialog has closed, answered gets its answer:
+// 1, 2, or -1 for キャンセル and for a close from outside. A dialog that goes
+// with its owner answers nothing.
 frmDialog* ShowChoiceDialog(const QString& prompt, const QString& option1, const QString& option2, QWidget* owner,
                             std::function<void(std::int16_t)> answered);

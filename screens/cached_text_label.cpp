@@ -1,4 +1,4 @@
-#include "cached_text_label.h"
+#include "screens/cached_text_label.h"
 
 #include <QPainter>
 #include <QStyle>

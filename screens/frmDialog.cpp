@@ -1,19 +1,20 @@
-#include "frmDialog.h"
+#include "screens/frmDialog.h"
 
-#include "design_fonts.h"
+#include "screens/design_fonts.h"
+#include "screens/design_units.h"
+#include "screens/window_frames.h"
 #include "ui_frmDialog.h"
-#include "window_helpers.h"
 
 #include <QPushButton>
 
-using runtime::twipsToPixels;
+using screens::twipsToPixels;
 
 frmDialog::frmDialog(QWidget* parent)
-    : QDialog(parent, runtime::kChoiceDialogFrame),
+    : QDialog(parent, screens::kChoiceDialogFrame),
       ui_(std::make_unique<Ui::frmDialog>())
 {
     ui_->setupUi(this);
-    runtime::applyDesignFonts(this);
+    screens::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     btnButton_ = {ui_->btnButton_0, ui_->btnButton_1};
     for (std::size_t i = 0; i < btnButton_.size(); ++i) {

@@ -1,21 +1,23 @@
-#include "frmGameOver.h"
+#include "screens/frmGameOver.h"
 
-#include "design_fonts.h"
-#include "taskbar.h"
+#include "desktop/taskbar.h"
+#include "household/design_color.h"
+#include "screens/design_fonts.h"
+#include "screens/design_units.h"
+#include "screens/window_frames.h"
 #include "ui_frmGameOver.h"
-#include "window_helpers.h"
 
 #include <QCloseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
-frmGameOver::frmGameOver(household::RandomSource& random, runtime::MotionPreference& motion, QWidget* parent)
-    : QWidget(parent, runtime::kFixedDialogFrame),
+frmGameOver::frmGameOver(household::RandomSource& random, desktop::MotionPreference& motion, QWidget* parent)
+    : QWidget(parent, screens::kFixedDialogFrame),
       ui_(std::make_unique<Ui::frmGameOver>()), random_(random), motion_(motion), tmrTimer1_(new QTimer(this))
 {
     ui_->setupUi(this);
-    runtime::applyDesignFonts(this);
+    screens::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
     backColor_ = palette().color(QPalette::Window);
@@ -26,7 +28,7 @@ frmGameOver::frmGameOver(household::RandomSource& random, runtime::MotionPrefere
     tmrTimer1_->setTimerType(Qt::PreciseTimer);
     connect(tmrTimer1_, &QTimer::timeout, this, &frmGameOver::onTimerTick);
     connect(ui_->cmdOKButton, &QPushButton::clicked, this, &frmGameOver::onOkClicked);
-    runtime::keepOffTaskbar(this);
+    desktop::keepOffTaskbar(this);
     onLoad();
 }
 
@@ -49,7 +51,7 @@ void frmGameOver::onTimerTick()
 {
     // Painted here rather than through the palette: a palette change would
     // travel to every label and restyle it, fifty times a second.
-    backColor_ = runtime::colorFromDesignValue(runtime::colorValueOf(random_.next()));
+    backColor_ = screens::colorFromDesignValue(household::colorValueOf(random_.next()));
     update();
 }
 

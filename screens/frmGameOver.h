@@ -1,7 +1,7 @@
 #pragma once
 
-#include "motion_preference.h"
-#include "random_source.h"
+#include "desktop/motion_preference.h"
+#include "household/random_source.h"
 
 #include <QColor>
 #include <QWidget>
@@ -24,7 +24,7 @@ class frmGameOver : public QWidget {
     Q_OBJECT
 
 public:
-    frmGameOver(household::RandomSource& random, runtime::MotionPreference& motion, QWidget* parent = nullptr);
+    frmGameOver(household::RandomSource& random, desktop::MotionPreference& motion, QWidget* parent = nullptr);
     ~frmGameOver() override;
 
     QLabel* lblTitle() const;
@@ -40,7 +40,7 @@ private:
 
     std::unique_ptr<Ui::frmGameOver> ui_;
     household::RandomSource& random_;
-    runtime::MotionPreference& motion_;
+    desktop::MotionPreference& motion_;
     QTimer* tmrTimer1_;
     QColor backColor_;  // the button face until the first tick
 };

@@ -1,12 +1,14 @@
-#include "frmMain.h"
+#include "screens/frmMain.h"
 
-#include "basNabrel.h"
-#include "design_fonts.h"
-#include "frmDialog.h"
-#include "frmGameOver.h"
-#include "lost_window_watcher.h"
+#include "desktop/lost_window_watcher.h"
+#include "screens/basNabrel.h"
+#include "screens/design_fonts.h"
+#include "screens/design_units.h"
+#include "screens/focus_keeper.h"
+#include "screens/frmDialog.h"
+#include "screens/frmGameOver.h"
+#include "screens/window_frames.h"
 #include "ui_frmMain.h"
-#include "window_helpers.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,17 +16,17 @@
 #include <utility>
 
 frmMain::frmMain(const GameServices& services, QWidget* parent)
-    : QMainWindow(parent, runtime::kFixedSingleFrame),
+    : QMainWindow(parent, screens::kFixedSingleFrame),
       ui_(std::make_unique<Ui::frmMain>()), services_(services), game_(household_, services.random, *this, *this)
 {
     ui_->setupUi(this);
-    runtime::applyDesignFonts(this);
+    screens::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     for (QLabel* box : {ui_->lblDay, ui_->lblHahaHP, ui_->lblMusumeHP, ui_->lblMoneyValue, ui_->lblCupMenValue,
                         ui_->lblShoyuValue})
         box->setBackgroundRole(QPalette::Base);
     // The design's client area, 4680 x 3195 twips, lies below the menu bar.
-    ui_->centralwidget->setFixedSize(runtime::twipsToPixels(4680), runtime::twipsToPixels(3195));
+    ui_->centralwidget->setFixedSize(screens::twipsToPixels(4680), screens::twipsToPixels(3195));
     setFixedSize(ui_->centralwidget->width(), ui_->menubar->sizeHint().height() + ui_->centralwidget->height());
 
     connect(ui_->mnuStart, &QAction::triggered, this, [this] { game_.start(); });
@@ -76,10 +78,10 @@ void frmMain::onEndTriggered()
     if (askingToQuit_)
         return;  // one question, however often it is asked for
     askingToQuit_ = true;
-    services_.boxes.open(QStringLiteral("終了しますか？"), runtime::MessageBoxButtons::YesNo, this,
-                         [this](runtime::MessageBoxAnswer answer) {
+    services_.boxes.open(QStringLiteral("終了しますか？"), screens::MessageBoxButtons::YesNo, this,
+                         [this](screens::MessageBoxAnswer answer) {
                              askingToQuit_ = false;
-                             quitting_ = answer == runtime::MessageBoxAnswer::Yes;
+                             quitting_ = answer == screens::MessageBoxAnswer::Yes;
                              if (quitting_)
                                  close();
                          });
@@ -89,7 +91,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // A close through the frame (or the compositor's) asks first; after はい,
     // or with the window lost to another client, it is decided.
-    if (!quitting_ && !runtime::windowLost(this)) {
+    if (!quitting_ && !desktop::windowLost(this)) {
         event->ignore();
         onEndTriggered();
         return;
@@ -152,10 +154,10 @@ void frmMain::gameEnded(const std::string& resultText)
     // In front with the keyboard, also when shown again from behind the main window.
     gameOver_->show();
     gameOver_->raise();
-    runtime::keepFocusWhileOpen(*gameOver_, this);
+    screens::keepFocusWhileOpen(*gameOver_, this);
 }
 
 void frmMain::showWarning(const std::string& text)
 {
-    services_.boxes.open(QString::fromStdString(text), runtime::MessageBoxButtons::Ok, this, nullptr);
+    services_.boxes.open(QString::fromStdString(text), screens::MessageBoxButtons::Ok, this, nullptr);
 }

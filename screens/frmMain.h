@@ -1,9 +1,9 @@
 #pragma once
 
-#include "game_screens.h"
-#include "game_services.h"
-#include "household_game.h"
-#include "warning_box.h"
+#include "household/game_screens.h"
+#include "household/household_game.h"
+#include "household/warning_box.h"
+#include "screens/game_services.h"
 
 #include <QMainWindow>
 #include <QPointer>

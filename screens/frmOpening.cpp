@@ -1,21 +1,21 @@
-#include "frmOpening.h"
+#include "screens/frmOpening.h"
 
-#include "design_fonts.h"
-#include "taskbar.h"
-#include "frmMain.h"
+#include "desktop/taskbar.h"
+#include "screens/design_fonts.h"
+#include "screens/frmMain.h"
+#include "screens/window_frames.h"
 #include "ui_frmOpening.h"
-#include "window_helpers.h"
 
 frmOpening::frmOpening(const GameServices& services, QWidget* parent)
-    : QWidget(parent, runtime::kFixedDialogFrame), ui_(std::make_unique<Ui::frmOpening>()), services_(services)
+    : QWidget(parent, screens::kFixedDialogFrame), ui_(std::make_unique<Ui::frmOpening>()), services_(services)
 {
     ui_->setupUi(this);
-    runtime::applyDesignFonts(this);
+    screens::applyDesignFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
     ui_->cmdStartButton->setFocus();
     connect(ui_->cmdStartButton, &QPushButton::clicked, this, &frmOpening::onStartClicked);
-    runtime::keepOffTaskbar(this);
+    desktop::keepOffTaskbar(this);
 }
 
 frmOpening::~frmOpening() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game_services.h"
+#include "screens/game_services.h"
 
 #include <QWidget>
 

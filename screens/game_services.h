@@ -1,14 +1,14 @@
 #pragma once
 
-#include "message_boxes.h"
-#include "motion_preference.h"
-#include "random_source.h"
+#include "desktop/motion_preference.h"
+#include "household/random_source.h"
+#include "screens/message_boxes.h"
 
 // What the windows take from the program: the one random sequence, the
 // message boxes and the player's motion preference. main() makes them; each
 // window hands them on to the windows it opens.
 struct GameServices {
     household::RandomSource& random;
-    runtime::MessageBoxes& boxes;
-    runtime::MotionPreference& motion;
+    screens::MessageBoxes& boxes;
+    desktop::MotionPreference& motion;
 };

@@ -42,4 +42,10 @@ for _ in $(seq 600); do
     sleep 0.05
 done
 
-dbus-run-session --config-file="$(dirname "$0")/session-bus.conf" -- "$@" 2> >(grep -v -e "fd limit" >&2)
+# Services a test starts on demand, as a desktop starts its portal: it puts
+# their .service files in this folder.
+export NABREL_TEST_SERVICES="$workdir/services"
+mkdir "$NABREL_TEST_SERVICES"
+sed "s|<!-- services -->|<servicedir>$NABREL_TEST_SERVICES</servicedir>|" "$(dirname "$0")/session-bus.conf" >"$workdir/bus.conf"
+
+dbus-run-session --config-file="$workdir/bus.conf" -- "$@" 2> >(grep -v -e "fd limit" >&2)

@@ -1,5 +1,5 @@
-#include "household_actions.h"
-#include "household_fakes.h"
+#include "household/household_actions.h"
+#include "tests/household/household_fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game_screens.h"
-#include "random_source.h"
-#include "warning_box.h"
+#include "household/game_screens.h"
+#include "household/random_source.h"
+#include "household/warning_box.h"
 
 #include <cstdint>
 #include <deque>

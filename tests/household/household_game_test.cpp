@@ -1,5 +1,5 @@
-#include "household_fakes.h"
-#include "household_game.h"
+#include "household/household_game.h"
+#include "tests/household/household_fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "checked_effect.h"
-#include "household_state.h"
+#include "household/checked_effect.h"
+#include "household/household_state.h"
 
 #include <gtest/gtest.h>
 

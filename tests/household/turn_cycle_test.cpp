@@ -1,6 +1,6 @@
-#include "household_fakes.h"
-#include "rounding.h"
-#include "turn_cycle.h"
+#include "household/rounding.h"
+#include "household/turn_cycle.h"
+#include "tests/household/household_fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frmDialog.h"
-#include "window_queries.h"
+#include "screens/frmDialog.h"
+#include "tests/screens/window_queries.h"
 
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "motion_preference.h"
+#include "desktop/motion_preference.h"
 
 // A player's motion preference as the test sets it; counts how often it was asked.
-class FixedMotionPreference final : public runtime::MotionPreference {
+class FixedMotionPreference final : public desktop::MotionPreference {
 public:
     bool reduce = false;
     int asked = 0;

@@ -1,13 +1,14 @@
-#include "choice_dialog_driver.h"
-#include "fixed_motion_preference.h"
-#include "font_substitution.h"
-#include "frmGameOver.h"
-#include "frmMain.h"
-#include "household_fakes.h"
-#include "main_window_controls.h"
-#include "nabrel_facts.h"
-#include "scripted_message_boxes.h"
-#include "window_helpers.h"
+#include "generated/nabrel_facts.h"
+#include "household/design_color.h"
+#include "screens/design_units.h"
+#include "screens/font_substitution.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmMain.h"
+#include "tests/household/household_fakes.h"
+#include "tests/screens/choice_dialog_driver.h"
+#include "tests/screens/fixed_motion_preference.h"
+#include "tests/screens/main_window_controls.h"
+#include "tests/screens/scripted_message_boxes.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -42,7 +43,7 @@ class GameOverTest : public QObject {
     FixedMotionPreference motion;
 
 private slots:
-    void initTestCase() { runtime::installFontSubstitutions(); }
+    void initTestCase() { screens::installFontSubstitutions(); }
     void init()
     {
         random = ScriptedRandom{};
@@ -72,8 +73,8 @@ private slots:
     {
         QFETCH(float, r);
         QFETCH(quint32, value);
-        QCOMPARE(runtime::colorValueOf(r), value);
-        QVERIFY(runtime::colorValueOf(r) < 16777216u);
+        QCOMPARE(household::colorValueOf(r), value);
+        QVERIFY(household::colorValueOf(r) < 16777216u);
     }
 
     void design()
@@ -107,7 +108,7 @@ private slots:
             QCOMPARE(label->font().bold(), c.bold);
             QVERIFY2(!label->autoFillBackground(), "transparent");
         }
-        QCOMPARE(screen->lblTitle()->palette().color(QPalette::WindowText), runtime::colorFromDesignValue(255));
+        QCOMPARE(screen->lblTitle()->palette().color(QPalette::WindowText), screens::colorFromDesignValue(255));
         QVERIFY(screen->lblTitle()->alignment() & Qt::AlignHCenter);
         QCOMPARE(screen->findChild<QPushButton*>("cmdOKButton")->geometry(), QRect(160, 168, 81, 25));
         QCOMPARE(screen->findChild<QPushButton*>("cmdOKButton")->text(), QString("OK"));
@@ -163,7 +164,7 @@ private slots:
         QCOMPARE(screen->findChild<QTimer*>("tmrTimer1")->interval(), 1000);
         tick(*screen);
         QCOMPARE(random.taken, 1);
-        QCOMPARE(background(*screen), runtime::colorFromDesignValue(runtime::colorValueOf(0.25f)));
+        QCOMPARE(background(*screen), screens::colorFromDesignValue(household::colorValueOf(0.25f)));
         motion.reduce = false;
         delete screen;
         new frmGameOver(random, motion);
@@ -222,9 +223,12 @@ private slots:
         QPointer<frmGameOver> first = visibleWindows<frmGameOver>().value(0);
         const int seedsAfterFirst = random.seeds;  // Start, then the screen's load
         QVERIFY(QTest::qWaitForWindowActive(first, kActivationTimeoutMs));
-        QTRY_VERIFY(!first->findChild<QObject*>(runtime::kActivationPending));  // it has settled
-        window->activateWindow();  // the player went back to the game: the screen is behind it
-        QVERIFY(QTest::qWaitForWindowActive(window, kActivationTimeoutMs));
+        // The player goes back to the game until the screen, settled, stays behind it.
+        const auto backToTheGame = [&] {
+            window->activateWindow();
+            return QTest::qWaitForWindowActive(window, 200) && (QTest::qWait(300), window->isActiveWindow());
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(backToTheGame(), kActivationTimeoutMs);
         endGameWith(2, {2, 1}, "娘凍死!!");  // soy sauce for the mother only
         QCOMPARE(visibleWindows<frmGameOver>().value(0), first.data());
         QVERIFY2(QTest::qWaitForWindowActive(first, kActivationTimeoutMs), "shown again, the screen comes to the front");

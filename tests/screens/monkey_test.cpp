@@ -4,16 +4,15 @@
 // draws from that sequence on a wall-clock timer, so a replay sends the same
 // events but may see other draws once a game has ended.
 // Usage: monkey_test [SEED] [EVENTS]
-#include "fixed_motion_preference.h"
-#include "font_substitution.h"
-#include "frmDialog.h"
-#include "frmGameOver.h"
-#include "frmMain.h"
-#include "frmOpening.h"
-#include "mersenne_random.h"
-#include "main_window_controls.h"
-#include "message_boxes.h"
-#include "window_queries.h"
+#include "screens/font_substitution.h"
+#include "screens/frmDialog.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmMain.h"
+#include "screens/frmOpening.h"
+#include "screens/message_boxes.h"
+#include "tests/screens/fixed_motion_preference.h"
+#include "tests/screens/main_window_controls.h"
+#include "tests/screens/window_queries.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,24 +31,24 @@ namespace {
 // The game's draws come from the seed too; reseeding from the clock is ignored.
 class ReplayableRandom final : public household::RandomSource {
 public:
-    explicit ReplayableRandom(std::uint64_t seed) { inner_.seed(seed); }
+    explicit ReplayableRandom(std::uint64_t seed) : engine_(static_cast<std::mt19937::result_type>(seed)) {}
     void seedFromClock() override {}
-    float next() override { return inner_.next(); }
+    float next() override { return static_cast<float>(engine_() >> 8) * 0x1p-24f; }
 
 private:
-    runtime::MersenneRandom inner_;
+    std::mt19937 engine_;
 };
 
 // Answers OK boxes with OK and one Yes/No box in five with Yes, from the
 // seed, from the event loop as a player would; a box whose owner went answers nothing.
-class ReplayableMessageBoxes final : public runtime::MessageBoxes {
+class ReplayableMessageBoxes final : public screens::MessageBoxes {
 public:
     explicit ReplayableMessageBoxes(std::uint32_t seed) : answers_(seed) {}
-    void open(const QString&, runtime::MessageBoxButtons buttons, QWidget* owner, Answered answered) override
+    void open(const QString&, screens::MessageBoxButtons buttons, QWidget* owner, Answered answered) override
     {
-        const auto answer = buttons == runtime::MessageBoxButtons::Ok ? runtime::MessageBoxAnswer::Ok
-                            : answers_() % 5 == 0                      ? runtime::MessageBoxAnswer::Yes
-                                                                       : runtime::MessageBoxAnswer::No;
+        const auto answer = buttons == screens::MessageBoxButtons::Ok ? screens::MessageBoxAnswer::Ok
+                            : answers_() % 5 == 0                      ? screens::MessageBoxAnswer::Yes
+                                                                       : screens::MessageBoxAnswer::No;
         if (answered)
             QTimer::singleShot(0, owner, [answered, answer] { answered(answer); });
     }
@@ -223,7 +222,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the monkey reopens the title screen
-    runtime::installFontSubstitutions();
+    screens::installFontSubstitutions();
     const std::uint32_t seed = argc > 1 ? std::uint32_t(std::strtoul(argv[1], nullptr, 10)) : 20261207u;
     const long events = argc > 2 ? std::atol(argv[2]) : 100000;
     std::printf("monkey seed %u, %ld events (replay: %s %u %ld)\n", seed, events, argv[0], seed, events);

@@ -1,14 +1,14 @@
 // Process-level: the real event loop ends when the main window is closed
 // while a choice is pending and a game-over screen is open; nothing is left
 // waiting, nothing crashes.
-#include "choice_dialog_driver.h"
-#include "fixed_motion_preference.h"
-#include "font_substitution.h"
-#include "frmGameOver.h"
-#include "frmMain.h"
-#include "household_fakes.h"
-#include "program_lifetime.h"
-#include "scripted_message_boxes.h"
+#include "desktop/program_lifetime.h"
+#include "screens/font_substitution.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmMain.h"
+#include "tests/household/household_fakes.h"
+#include "tests/screens/choice_dialog_driver.h"
+#include "tests/screens/fixed_motion_preference.h"
+#include "tests/screens/scripted_message_boxes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,8 +22,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    runtime::installFontSubstitutions();
-    runtime::quitWhenNoWindowIsLeft(app);
+    screens::installFontSubstitutions();
+    desktop::quitWhenNoWindowIsLeft(app);
     ScriptedMessageBoxes boxes;
     household::testing::ScriptedRandom random;
     FixedMotionPreference motion;
@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
         typeOne();
         dialogSeen = openChoiceDialogs().size() == 1;
         window->findChild<QAction*>("mnuEnd")->trigger();
-        boxes.answer(runtime::MessageBoxAnswer::Yes);
+        boxes.answer(screens::MessageBoxAnswer::Yes);
     });
     QTimer::singleShot(10000, [] {
         std::fputs("FAIL: the event loop did not end\n", stderr);

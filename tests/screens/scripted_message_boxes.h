@@ -1,6 +1,6 @@
 #pragma once
 
-#include "message_boxes.h"
+#include "screens/message_boxes.h"
 
 #include <QPointer>
 #include <QTest>
@@ -12,18 +12,18 @@
 
 // Records every message box and keeps it open until the test answers it. A
 // box whose owner has gone has gone with it.
-class ScriptedMessageBoxes final : public runtime::MessageBoxes {
+class ScriptedMessageBoxes final : public screens::MessageBoxes {
 public:
     QStringList texts;
 
-    void open(const QString& text, runtime::MessageBoxButtons, QWidget* owner, Answered answered) override
+    void open(const QString& text, screens::MessageBoxButtons, QWidget* owner, Answered answered) override
     {
         texts << text;
         open_.push_back({owner, std::move(answered)});
     }
 
     // Answers the oldest box still open; false when none is.
-    bool answer(runtime::MessageBoxAnswer answer)
+    bool answer(screens::MessageBoxAnswer answer)
     {
         while (!open_.empty()) {
             auto [owner, answered] = std::move(open_.front());
@@ -48,7 +48,7 @@ inline bool quitAndAwaitDestruction(QWidget* window, ScriptedMessageBoxes& boxes
 {
     QPointer<QWidget> guard = window;
     guard->close();
-    while (boxes.answer(runtime::MessageBoxAnswer::Yes)) {
+    while (boxes.answer(screens::MessageBoxAnswer::Yes)) {
     }
     return QTest::qWaitFor([&guard] { return guard.isNull(); }, 5000);
 }

@@ -1,13 +1,13 @@
-#include "fixed_motion_preference.h"
-#include "font_substitution.h"
-#include "frmMain.h"
-#include "frmOpening.h"
-#include "household_fakes.h"
-#include "nabrel_facts.h"
-#include "scripted_message_boxes.h"
-#include "window_queries.h"
+#include "generated/nabrel_facts.h"
+#include "screens/font_substitution.h"
+#include "screens/frmMain.h"
+#include "screens/frmOpening.h"
+#include "tests/household/household_fakes.h"
+#include "tests/screens/fixed_motion_preference.h"
+#include "tests/screens/scripted_message_boxes.h"
+#include "tests/screens/window_queries.h"
 
-#include "main_window_controls.h"
+#include "tests/screens/main_window_controls.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -31,7 +31,7 @@ class TitleScreenTest : public QObject {
     FixedMotionPreference motion_;
 
 private slots:
-    void initTestCase() { runtime::installFontSubstitutions(); }
+    void initTestCase() { screens::installFontSubstitutions(); }
 
     void cleanup()
     {
