@@ -13,11 +13,14 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -58,11 +61,45 @@ constexpr bool kIconAfterFirstWindow = false;
 constexpr bool kIconAfterFirstWindow = true;
 #endif
 
+// The options the game knows; Qt has taken its own out of the arguments by then.
+bool knownOption(const QString& argument)
+{
+    return argument == QLatin1String("--reduce-motion") || argument == QLatin1String("--reduce-motion=on") ||
+           argument == QLatin1String("--reduce-motion=off");
+}
+
+// An unknown option: the usage and exit status 2. Says so on standard error
+// and returns false, or where a GUI program has no console (Windows) opens a
+// box that ends the program once closed and returns true.
+bool refuseOption(const QString& argument)
+{
+    const QString text = QStringLiteral("nabrel: unknown option %1\n\n").arg(argument) + QLatin1String(kUsage);
+#ifdef Q_OS_WIN
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("nabrel"), text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, [] { QCoreApplication::exit(2); });
+    box->open();
+    return true;
+#else
+    std::fputs(qPrintable(text), stderr);
+    return false;
+#endif
+}
+
+// What the program is made of: one random sequence, the real message boxes
+// and the player's motion preference, shared by every window.
+struct Services {
+    explicit Services(const QStringList& arguments) : motion(desktop::motion::fromArguments(arguments)) {}
+
+    household::MersenneRandom random;
+    screens::QtMessageBoxes boxes;
+    desktop::DesktopMotionPreference motion;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(kUsage, stdout);
@@ -72,7 +109,6 @@ int main(int argc, char* argv[])
             std::printf("nabrel %s\n", nabrel::kVersion);
             return 0;
         }
-        arguments << QString::fromLocal8Bit(argv[i]);
     }
 #if defined(Q_OS_LINUX)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -97,15 +133,19 @@ int main(int argc, char* argv[])
     desktop::watchForLostWindows();
     desktop::quitWhenNoWindowIsLeft(app);
 
-    // What the program is made of: one random sequence, the real message
-    // boxes and the player's motion preference, shared by every window.
-    household::MersenneRandom random;
-    screens::QtMessageBoxes boxes;
-    desktop::DesktopMotionPreference motion(desktop::motion::fromArguments(arguments));
-    auto* opening = new frmOpening(GameServices{random, boxes, motion});
-    opening->show();
-    if (kIconAfterFirstWindow)
-        QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(builtInIcon()); });
+    const QStringList arguments = QCoreApplication::arguments().mid(1);  // without Qt's own options
+    std::optional<Services> services;
+    if (const auto unknown = std::find_if_not(arguments.cbegin(), arguments.cend(), knownOption);
+        unknown != arguments.cend()) {
+        if (!refuseOption(*unknown))
+            return 2;
+    } else {
+        services.emplace(arguments);
+        auto* opening = new frmOpening(GameServices{services->random, services->boxes, services->motion});
+        opening->show();
+        if (kIconAfterFirstWindow)
+            QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(builtInIcon()); });
+    }
     const int code = app.exec();
     // Windows closed on the way out are destroyed here rather than leaked.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

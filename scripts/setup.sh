@@ -10,7 +10,7 @@ presets=("${@:-default}")
 ensure_packages "${game_packages[@]}" dpkg-dev libgtest-dev \
     xvfb openbox xdotool wmctrl x11-utils imagemagick sway qt6-wayland wtype grim \
     dbus at-spi2-core python3-pyatspi python3-xlib python3-dbus python3-gi strace procps \
-    lintian appstream desktop-file-utils man-db file diffoscope-minimal \
+    lintian appstream desktop-file-utils man-db file diffoscope-minimal devscripts \
     wine wine64 unzip
 
 for preset in "${presets[@]}"; do

@@ -95,6 +95,12 @@ fail() {
     exit 1
 }
 
+# What Qt's source says of the third-party code in it, kept beside the cache.
+attributions=$cache/qt-$qt_version-attributions.json
+collect_attributions() {  # unpacked source folder
+    python3 "$source/scripts/qt_notices.py" collect "$1/src" "$attributions.new" && mv "$attributions.new" "$attributions"
+}
+
 if [ ! -f "$qt/bin/qt-cmake" ]; then
     echo "nabrel: building a static Qt $qt_version for Windows into $qt (once; about 15 minutes on 2 cores)"
     rm -rf "$work" "$logs"
@@ -111,6 +117,14 @@ if [ ! -f "$qt/bin/qt-cmake" ]; then
     kill "$progress"
     DESTDIR=$work/stage cmake --install "$work/build" >"$logs/install.log" 2>&1 || fail "installing Qt" "$logs/install.log"
     rm -rf "$qt" && mv "$work/stage$qt_prefix" "$qt"
+    collect_attributions "$work"
+    rm -rf "$work"
+fi
+if [ ! -f "$attributions" ]; then
+    rm -rf "$work"
+    mkdir -p "$work" "$logs"
+    fetch_qt_source "$work" || fail "fetching Qt's source" "$logs/source.log"
+    collect_attributions "$work"
     rm -rf "$work"
 fi
 
@@ -131,7 +145,34 @@ stage=$out/nabrel-$version-win64
 rm -rf "$stage" "$stage.zip"
 mkdir -p "$stage"
 $mingw-strip -o "$stage/nabrel.exe" "$(find "$out" -maxdepth 2 -name nabrel.exe | head -1)"
-cp README.md LICENSE "$stage/"
+# The player's README, the game's licence, Qt's licences, the notices of the
+# third-party code the executable holds (from its link map) and where it all comes from.
+cp packaging/windows/README.txt "$stage/README.txt"
+cp LICENSE "$stage/LICENSE.txt"
+mkdir "$stage/licenses"
+python3 - "$attributions" "$stage/licenses" <<'PY'
+import json, sys
+for name, text in json.load(open(sys.argv[1], encoding="utf-8"))["licences"].items():
+    open(f"{sys.argv[2]}/{name}", "w", encoding="utf-8").write(text)
+PY
+python3 scripts/qt_notices.py notices "$attributions" "$out/app/nabrel.map" >"$stage/THIRD-PARTY-NOTICES.txt"
+commit=$(git -C "$source" rev-parse HEAD 2>/dev/null || echo "(not built from a git checkout)")
+cat >"$stage/SOURCE.txt" <<TXT
+Where nabrel.exe comes from, and how to relink it
+
+The game, ～Nabrel～ Orlenby $version, is MIT-licensed (LICENSE.txt); this build is
+of commit $commit of its repository, whose scripts/windows.sh made this folder.
+
+Qt is linked into nabrel.exe statically, under the LGPL-3 (licenses/). It is
+Debian's qt6-base source package, version $qt_version ("apt-get source
+qt6-base=$qt_version" on Debian, or https://sources.debian.org/src/qt6-base/),
+configured with:
+  ${qt_options[*]}
+
+To relink the game with a changed Qt: build that Qt with the same options, as
+scripts/windows.sh does, and run scripts/windows.sh against it; the game's whole
+source is free to rebuild, change and relink under its MIT licence.
+TXT
 # The same commit zips to the same bytes: sorted entries, no extra fields.
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 (cd "$out" && find "$(basename "$stage")" | LC_ALL=C sort | TZ=UTC zip -qX -@ "$(basename "$stage").zip")

@@ -19,6 +19,20 @@ built_again() { bash "$root/scripts/windows.sh" "$again/elsewhere" >"$again/buil
 check "the Windows package builds a second time, in another folder" built_again
 check "built twice in different folders: the same zip" same_bytes "$out"/nabrel-*-win64.zip "$again"/elsewhere/nabrel-*-win64.zip
 rm -rf "$again"
+zip=$(ls "$out"/nabrel-*-win64.zip)
+download_complete() {
+    local dir
+    dir=$(basename "$zip" .zip)
+    [ "$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ')" = "$dir/ $dir/LICENSE.txt $dir/README.txt $dir/SOURCE.txt \
+$dir/THIRD-PARTY-NOTICES.txt $dir/licenses/ $dir/licenses/GPL-3.0-only.txt $dir/licenses/LGPL-3.0-only.txt $dir/nabrel.exe " ] &&
+        grep -q "^PCRE2 " <(unzip -p "$zip" "$dir/THIRD-PARTY-NOTICES.txt") &&
+        ! grep -q "^HarfBuzz" <(unzip -p "$zip" "$dir/THIRD-PARTY-NOTICES.txt") &&
+        grep -q "qt6-base=$(dpkg-query -W -f='${source:Version}' libqt6core6)" <(unzip -p "$zip" "$dir/SOURCE.txt") &&
+        grep -q "注意：点滅" <(unzip -p "$zip" "$dir/README.txt") && grep -q "WARNING: FLASHING" <(unzip -p "$zip" "$dir/README.txt")
+}
+check "the download: the player's README, the licences, notices of what Qt put in (PCRE2, not HarfBuzz)" download_complete
+check "nabrel.exe with ASLR (high entropy) and DEP" bash -c "x86_64-w64-mingw32-objdump -p '$out/nabrel.exe' |
+    grep -A4 DllCharacteristics | tr -s ' \t\n' ' ' | grep -q 'HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT'"
 work=$(mktemp -d)
 trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; rm -rf "$work" "$check_output"' EXIT
 unzip -q "$out"/nabrel-*-win64.zip -d "$work"
