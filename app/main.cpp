@@ -61,13 +61,6 @@ constexpr bool kIconAfterFirstWindow = false;
 constexpr bool kIconAfterFirstWindow = true;
 #endif
 
-// The options the game knows; Qt has taken its own out of the arguments by then.
-bool knownOption(const QString& argument)
-{
-    return argument == QLatin1String("--reduce-motion") || argument == QLatin1String("--reduce-motion=on") ||
-           argument == QLatin1String("--reduce-motion=off");
-}
-
 // An unknown option: the usage and exit status 2. Says so on standard error
 // and returns false, or where a GUI program has no console (Windows) opens a
 // box that ends the program once closed and returns true.
@@ -135,7 +128,8 @@ int main(int argc, char* argv[])
 
     const QStringList arguments = QCoreApplication::arguments().mid(1);  // without Qt's own options
     std::optional<Services> services;
-    if (const auto unknown = std::find_if_not(arguments.cbegin(), arguments.cend(), knownOption);
+    const auto isOption = [](const QString& argument) { return desktop::motion::fromArgument(argument).has_value(); };
+    if (const auto unknown = std::find_if_not(arguments.cbegin(), arguments.cend(), isOption);
         unknown != arguments.cend()) {
         if (!refuseOption(*unknown))
             return 2;

@@ -138,15 +138,21 @@ std::optional<bool> fromKdeGlobals(const QByteArray& text)
     return std::nullopt;
 }
 
+std::optional<bool> fromArgument(const QString& argument)
+{
+    if (argument == QLatin1String("--reduce-motion") || argument == QLatin1String("--reduce-motion=on"))
+        return true;
+    if (argument == QLatin1String("--reduce-motion=off"))
+        return false;
+    return std::nullopt;
+}
+
 std::optional<bool> fromArguments(const QStringList& arguments)
 {
     std::optional<bool> reduce;
-    for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--reduce-motion") || argument == QLatin1String("--reduce-motion=on"))
-            reduce = true;
-        else if (argument == QLatin1String("--reduce-motion=off"))
-            reduce = false;
-    }
+    for (const QString& argument : arguments)
+        if (const std::optional<bool> choice = fromArgument(argument))
+            reduce = choice;
     return reduce;
 }
 

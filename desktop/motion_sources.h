@@ -18,7 +18,9 @@ std::optional<bool> fromPortalValue(const QString& key, const QVariant& value);
 std::optional<bool> fromXSettings(const QByteArray& property);
 // A kdeglobals file: AnimationDurationFactor in its [KDE] group.
 std::optional<bool> fromKdeGlobals(const QByteArray& text);
-// The command line: --reduce-motion, --reduce-motion=off (the last one counts).
+// One argument: --reduce-motion (or =on), --reduce-motion=off; nothing for any other.
+std::optional<bool> fromArgument(const QString& argument);
+// The command line: the last of those options counts.
 std::optional<bool> fromArguments(const QStringList& arguments);
 
 // The local sources, read where the platform has them. None waits on

@@ -4,6 +4,8 @@
   qt_notices.py collect QT_SOURCE OUT.json
       Gathers every qt_attribution.json under QT_SOURCE/src with its licence
       texts and the sources of its folder, into one file kept beside the cache.
+  qt_notices.py licences OUT.json FOLDER
+      Writes Qt's LGPL-3 and GPL-3 texts into FOLDER.
   qt_notices.py notices OUT.json LINK_MAP
       Writes the notices of the entries the executable contains, as its linker
       map lists its objects: an entry with sources of its own is kept if one
@@ -33,9 +35,12 @@ def including(sources, includers):
 
 
 def collect(source, out):
-    # Where each compiled source lies, and which compiled sources #include a file.
-    folders, includers = {}, {}
+    # Where each compiled source lies, which compiled sources #include a file, and
+    # which folders hold attribution files.
+    folders, includers, attributed = {}, {}, []
     for folder, _, files in os.walk(os.path.join(source, "src")):
+        if "qt_attribution.json" in files:
+            attributed.append(folder)
         for name in files:
             if name.endswith(SOURCES):
                 folders.setdefault(name, []).append(os.path.relpath(folder, source))
@@ -43,9 +48,7 @@ def collect(source, out):
                     for included in INCLUDE.findall(file.read()):
                         includers.setdefault(os.path.basename(included), set()).add(name)
     entries = []
-    for folder, _, files in sorted(os.walk(os.path.join(source, "src"))):
-        if "qt_attribution.json" not in files:
-            continue
+    for folder in sorted(attributed):
         with open(os.path.join(folder, "qt_attribution.json"), encoding="utf-8") as file:
             data = json.loads(file.read(), strict=False)  # some hold raw tabs
         for entry in data if isinstance(data, list) else [data]:
@@ -69,6 +72,14 @@ def collect(source, out):
     with open(out, "w", encoding="utf-8") as file:
         json.dump({"entries": entries, "licences": licences, "folders": folders}, file, ensure_ascii=False,
                   indent=1)
+
+
+def licences(collected, folder):
+    with open(collected, encoding="utf-8") as file:
+        texts = json.load(file)["licences"]
+    for name, text in texts.items():
+        with open(os.path.join(folder, name), "w", encoding="utf-8") as file:
+            file.write(text)
 
 
 def notices(collected, link_map):
@@ -102,4 +113,4 @@ def notices(collected, link_map):
 
 
 if __name__ == "__main__":
-    {"collect": collect, "notices": notices}[sys.argv[1]](*sys.argv[2:])
+    {"collect": collect, "licences": licences, "notices": notices}[sys.argv[1]](*sys.argv[2:])

@@ -150,11 +150,7 @@ $mingw-strip -o "$stage/nabrel.exe" "$(find "$out" -maxdepth 2 -name nabrel.exe 
 cp packaging/windows/README.txt "$stage/README.txt"
 cp LICENSE "$stage/LICENSE.txt"
 mkdir "$stage/licenses"
-python3 - "$attributions" "$stage/licenses" <<'PY'
-import json, sys
-for name, text in json.load(open(sys.argv[1], encoding="utf-8"))["licences"].items():
-    open(f"{sys.argv[2]}/{name}", "w", encoding="utf-8").write(text)
-PY
+python3 scripts/qt_notices.py licences "$attributions" "$stage/licenses"
 python3 scripts/qt_notices.py notices "$attributions" "$out/app/nabrel.map" >"$stage/THIRD-PARTY-NOTICES.txt"
 commit=$(git -C "$source" rev-parse HEAD 2>/dev/null || echo "(not built from a git checkout)")
 cat >"$stage/SOURCE.txt" <<TXT
