@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Windows package: nabrel-<version>-win64.zip with one static,
-# stripped nabrel.exe, the README and the licence.
+# Builds the Windows downloads: nabrel-<version>-win64.zip with one static,
+# stripped nabrel.exe, the player's README and the licences, and
+# nabrel-<version>-win64-setup.exe, which installs the same files per user.
 #
 # A static Qt for Windows is built once from Debian's own qt6-base source
 # package (the host's Qt version) with Debian's mingw-w64, into a cache outside
@@ -15,7 +16,7 @@ cache=${NABREL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/nabrel}
 mingw=x86_64-w64-mingw32
 
 ensure_packages "${game_packages[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-    mingw-w64-x86-64-dev dpkg-dev zip
+    mingw-w64-x86-64-dev dpkg-dev zip nsis
 host_cmake_dir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake  # the host's Qt tools
 
 qt_version=$(dpkg-query -W -f='${source:Version}' libqt6core6)
@@ -142,7 +143,7 @@ cmake --build "$out" --target nabrel
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
 stage=$out/nabrel-$version-win64
-rm -rf "$stage" "$stage.zip"
+rm -rf "$stage" "$stage.zip" "$stage-setup.exe"
 mkdir -p "$stage"
 $mingw-strip -o "$stage/nabrel.exe" "$(find "$out" -maxdepth 2 -name nabrel.exe | head -1)"
 # The player's README, the game's licence, Qt's licences, the notices of the
@@ -172,4 +173,18 @@ TXT
 # The same commit zips to the same bytes: sorted entries, no extra fields.
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 (cd "$out" && find "$(basename "$stage")" | LC_ALL=C sort | TZ=UTC zip -qX -@ "$(basename "$stage").zip")
+
+# The installer's licence page: the game's licence, Qt's, and the notices.
+licences=$out/installer-licences.txt
+{ printf '\xef\xbb\xbf'; cat "$stage/LICENSE.txt" "$stage/licenses/LGPL-3.0-only.txt" \
+    "$stage/licenses/GPL-3.0-only.txt" "$stage/THIRD-PARTY-NOTICES.txt"; } >"$licences"
+# Windows' four-number version: 0.00.0001 is 0.0.1.0.
+IFS=. read -r -a parts <<<"$version.0.0.0"
+version4=$((10#${parts[0]})).$((10#${parts[1]})).$((10#${parts[2]})).$((10#${parts[3]}))
+title=$(sed -n 's/.*kTitle\[\] = "\(.*\)";/\1/p' "$out/generated/nabrel_facts.h")
+app_id=$(sed -n 's/.*kAppId\[\] = "\(.*\)";/\1/p' "$out/generated/nabrel_facts.h")
+makensis -V2 -INPUTCHARSET UTF8 -DSTAGE="$stage" -DOUTFILE="$stage-setup.exe" -DTITLE="$title" -DAPP_ID="$app_id" \
+    -DVERSION="$version" -DVERSION4="$version4" -DICON="$source/app/icons/nabrel.ico" -DLICENCES="$licences" \
+    packaging/windows/nabrel.nsi >"$out/makensis.log" || { cat "$out/makensis.log" >&2; exit 1; }
 echo "nabrel: $stage.zip"
+echo "nabrel: $stage-setup.exe"

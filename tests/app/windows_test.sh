@@ -18,6 +18,7 @@ again=$(mktemp -d)
 built_again() { bash "$root/scripts/windows.sh" "$again/elsewhere" >"$again/build.log" 2>&1 || { tail -20 "$again/build.log"; false; }; }
 check "the Windows package builds a second time, in another folder" built_again
 check "built twice in different folders: the same zip" same_bytes "$out"/nabrel-*-win64.zip "$again"/elsewhere/nabrel-*-win64.zip
+check "and the same installer" same_bytes "$out"/nabrel-*-win64-setup.exe "$again"/elsewhere/nabrel-*-win64-setup.exe
 rm -rf "$again"
 zip=$(ls "$out"/nabrel-*-win64.zip)
 download_complete() {
@@ -34,7 +35,7 @@ check "the download: the player's README, the licences, notices of what Qt put i
 check "nabrel.exe with ASLR (high entropy) and DEP" bash -c "x86_64-w64-mingw32-objdump -p '$out/nabrel.exe' |
     grep -A4 DllCharacteristics | tr -s ' \t\n' ' ' | grep -q 'HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT'"
 work=$(mktemp -d)
-trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; rm -rf "$work" "$check_output"' EXIT
+trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; WINEPREFIX=$work/installed wineserver -k 2>/dev/null; rm -rf "$work" "$check_output"' EXIT
 unzip -q "$out"/nabrel-*-win64.zip -d "$work"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The title and the version as the build has them.
@@ -42,5 +43,7 @@ fact() { sed -n "s/.*$1\[\] = \"\(.*\)\";/\1/p" "$out/generated/nabrel_facts.h";
 "$root/tests/display/with_display.sh" "$root/tests/display/wine_play_test.sh" "$work"/nabrel-*-win64 "$out/screenshots" \
     "$(fact kTitle)" "$(fact kVersion)"
 played=$?
-report || exit 1
-exit "$played"
+WINEPREFIX=$work/installed "$root/tests/display/with_display.sh" "$root/tests/display/wine_install_test.sh" \
+    "$out"/nabrel-*-win64-setup.exe "$work"/nabrel-*-win64 "$(fact kTitle)" "$(fact kAppId)" "$(fact kVersion)"
+installed=$?
+report && [ "$played" = 0 ] && [ "$installed" = 0 ]
