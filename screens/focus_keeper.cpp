@@ -18,12 +18,12 @@ constexpr int kSettleMs = 1000;
 
 // Asks for the window's activation once it has painted its first frame (a
 // compositor ignores a request for a window it has not mapped yet), and takes
-// the focus back whenever rival takes it: for as long as the window lives, or
-// (settling) only until a second after that frame, when this goes.
+// the focus back whenever rival takes it: a modal window for as long as it
+// lives (its rival cannot take keys meanwhile), any other window only until a
+// second after that frame, when this goes.
 class FocusKeeper final : public QObject {
 public:
-    FocusKeeper(QWidget& window, const QWidget* rival, bool settling)
-        : QObject(&window), window_(window), rival_(rival), settling_(settling)
+    FocusKeeper(QWidget& window, const QWidget* rival) : QObject(&window), window_(window), rival_(rival)
     {
         window.installEventFilter(this);
         if (rival)
@@ -41,8 +41,10 @@ protected:
             this,
             [this] {
                 window_.activateWindow();
-                if (settling_ || !rival_)
-                    QTimer::singleShot(settling_ ? kSettleMs : 0, this, &QObject::deleteLater);
+                if (!rival_)
+                    deleteLater();
+                else if (window_.windowModality() == Qt::NonModal)
+                    QTimer::singleShot(kSettleMs, this, &QObject::deleteLater);
             },
             Qt::QueuedConnection);
         return false;
@@ -61,7 +63,6 @@ private:
 
     QWidget& window_;
     QPointer<const QWidget> rival_;  // may go first
-    bool settling_;
 };
 
 }  // namespace
@@ -73,7 +74,7 @@ void keepFocusWhileOpen(QWidget& window, const QWidget* anchor)
     if (onScreen)
         window.activateWindow();  // shown again, or mapped at once
     if (!onScreen || owner)
-        new FocusKeeper(window, owner ? owner : anchor, !owner && anchor);
+        new FocusKeeper(window, owner ? owner : anchor);
 }
 
 }  // namespace screens

@@ -15,7 +15,7 @@ windows_sized() {
     local id w h slack=${size_slack:-0}
     for id in $(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null); do
         read -r _ _ w h <<<"$(client_geometry "$id")"
-        [ -n "$h" ] && ((w >= $2 - slack && w <= $2 + slack && h >= $3 - slack && h <= $3 + slack)) && echo "$id"
+        if [ -n "$h" ] && ((w >= $2 - slack && w <= $2 + slack && h >= $3 - slack && h <= $3 + slack)); then echo "$id"; fi
     done
 }
 
