@@ -13,8 +13,12 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 
 using household::testing::ScriptedRandom;
 using household::testing::kLargestDraw;
@@ -139,14 +143,20 @@ private slots:
         tick(*screen);
         QCOMPARE(background(*screen), QColor(0x56, 0x34, 0x12));
         QTRY_VERIFY2(random.taken >= 10, "the timer itself keeps drawing");
+        const int interval = screen->findChild<QTimer*>("tmrTimer1")->interval();
 
         if (throughTheFrame)
             screen->close();
         else
             QTest::mouseClick(screen->findChild<QPushButton*>("cmdOKButton"), Qt::LeftButton);
         QVERIFY(!screen || !screen->findChild<QTimer*>("tmrTimer1")->isActive());
+        // Five of its intervals, counted by a timer of the same interval, bring no draw.
         const int takenAtClose = random.taken;
-        QTest::qWait(100);
+        QTimer probe;
+        int probeTicks = 0;
+        connect(&probe, &QTimer::timeout, [&probeTicks] { ++probeTicks; });
+        probe.start(interval);
+        QTRY_VERIFY(probeTicks >= 5);
         QCOMPARE(random.taken, takenAtClose);
         flushDeletes();
         QVERIFY(!screen);
@@ -222,7 +232,25 @@ private slots:
         endGameWith(0, {1}, "母親餓死!!");  // -31 a day for the mother
         QPointer<frmGameOver> first = visibleWindows<frmGameOver>().value(0);
         const int seedsAfterFirst = random.seeds;  // Start, then the screen's load
+        // Once a frame is out (it repaints as it flashes) and the event loop has run on,
+        // the screen has asked for the keyboard.
+        struct PaintCount final : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override { return (paints += event->type() == QEvent::Paint), false; }
+        } painted;
+        first->installEventFilter(&painted);
+        QTRY_VERIFY(painted.paints > 0);
+        bool ranOn = false;
+        QTimer::singleShot(0, [&ranOn] { ranOn = true; });
+        QTRY_VERIFY(ranOn);
         QVERIFY(QTest::qWaitForWindowActive(first, kActivationTimeoutMs));
+        // A desktop that hands the keyboard back to the game while the screen settles:
+        // the game has it for a moment, then the screen again.
+        QSignalSpy focus(qGuiApp, &QGuiApplication::focusWindowChanged);
+        window->activateWindow();
+        QTRY_VERIFY(std::any_of(focus.cbegin(), focus.cend(),
+                                [&](const QList<QVariant>& args) { return args[0].value<QWindow*>() == window->windowHandle(); }));
+        QVERIFY2(QTest::qWaitForWindowActive(first, kActivationTimeoutMs), "the screen takes the keyboard back");
         // The player goes back to the game until the screen, settled, stays behind it.
         const auto backToTheGame = [&] {
             window->activateWindow();

@@ -22,9 +22,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -46,6 +49,7 @@ public:
     explicit ReplayableMessageBoxes(std::uint32_t seed) : answers_(seed) {}
     void open(const QString&, screens::MessageBoxButtons buttons, QWidget* owner, Answered answered) override
     {
+        warnings_ += buttons == screens::MessageBoxButtons::Ok;
         const auto answer = buttons == screens::MessageBoxButtons::Ok ? screens::MessageBoxAnswer::Ok
                             : answers_() % 5 == 0                      ? screens::MessageBoxAnswer::Yes
                                                                        : screens::MessageBoxAnswer::No;
@@ -53,8 +57,11 @@ public:
             QTimer::singleShot(0, owner, [answered, answer] { answered(answer); });
     }
 
+    long warnings() const { return warnings_; }
+
 private:
     std::mt19937 answers_;
+    long warnings_ = 0;
 };
 
 class Monkey {
@@ -67,6 +74,19 @@ public:
     void start() { scheduleNext(); }
     long failures() const { return failures_; }
     long sent() const { return sent_; }
+    // Fails the run when the events reached no choice dialog, no warning or no game-over screen.
+    void checkCoverage()
+    {
+        std::printf("events with a choice dialog open: %ld, with a game-over screen open: %ld, warnings: %ld, "
+                    "main windows: %ld\n",
+                    withDialog_, withGameOver_, boxes_.warnings(), mainWindows_);
+        if (withDialog_ == 0)
+            fail("no event reached a choice dialog");
+        if (withGameOver_ == 0)
+            fail("no event reached a game-over screen");
+        if (boxes_.warnings() == 0)
+            fail("no event brought a warning");
+    }
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
@@ -83,6 +103,7 @@ private:
             return;
         }
         ++sent_;
+        answered_.store(sent_, std::memory_order_relaxed);
         scheduleNext();
         sendOne();
         checkInvariants();
@@ -189,10 +210,19 @@ private:
     }
 
 public:
-    void printCoverage() const
+    // Ends the process when no event has gone out for kStallSeconds: the game stopped answering.
+    void watchForStalls()
     {
-        std::printf("events with a choice dialog open: %ld, with a game-over screen open: %ld, main windows: %ld\n",
-                    withDialog_, withGameOver_, mainWindows_);
+        std::thread([this] {
+            for (long last = -1;; std::this_thread::sleep_for(std::chrono::seconds(kStallSeconds))) {
+                const long now = answered_.load(std::memory_order_relaxed);
+                if (now == last) {
+                    std::fprintf(stderr, "FAIL the game stopped answering after event %ld\n", now);
+                    std::_Exit(EXIT_FAILURE);
+                }
+                last = now;
+            }
+        }).detach();
     }
 
 private:
@@ -214,6 +244,8 @@ private:
     long withGameOver_ = 0;
     long mainWindows_ = 0;
     QPointer<frmMain> lastMain_;
+    std::atomic<long> answered_ = 0;
+    static constexpr int kStallSeconds = 60;
 };
 
 }  // namespace
@@ -230,9 +262,10 @@ int main(int argc, char* argv[])
 
     Monkey monkey(seed, events);
     monkey.start();
+    monkey.watchForStalls();
     app.exec();
     flushDeletes();
-    monkey.printCoverage();
+    monkey.checkCoverage();
     std::printf("monkey: %ld events sent, %ld failures\n", monkey.sent(), monkey.failures());
     return monkey.failures() == 0 && monkey.sent() == events ? EXIT_SUCCESS : EXIT_FAILURE;
 }

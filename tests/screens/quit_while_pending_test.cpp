@@ -52,7 +52,8 @@ int main(int argc, char* argv[])
         window->findChild<QAction*>("mnuEnd")->trigger();
         boxes.answer(screens::MessageBoxAnswer::Yes);
     });
-    QTimer::singleShot(10000, [] {
+    // A hang fails here, within CTest's time-out, saying what it waited for.
+    QTimer::singleShot(45000, [] {
         std::fputs("FAIL: the event loop did not end\n", stderr);
         std::_Exit(2);
     });
