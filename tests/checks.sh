@@ -20,11 +20,15 @@ check() {
 }
 
 # Repeats a command until it succeeds, for at most 30 seconds: a generous
-# deadline, so a loaded machine only makes the test slower, never red.
+# deadline, so a loaded machine only makes the test slower, never red. When
+# it passes, says on standard error what it waited for.
 wait_for() {
     local deadline=$((SECONDS + 30))
     until "$@"; do
-        ((SECONDS < deadline)) || return 1
+        if ((SECONDS >= deadline)); then
+            echo "gave up after 30 s waiting for: $*" >&2
+            return 1
+        fi
         sleep 0.05
     done
 }

@@ -99,7 +99,7 @@ else
     dpkg -L nabrel >"$scratch/installed" 2>/dev/null
     command=$(sed -n '/^\[Desktop Entry\]/,/^\[/ s/^Exec=//p' "/usr/share/applications/$app_id.desktop")
     check "the menu entry's command shows the title screen" "$display/with_display.sh" bash -c "
-        source '$display/x_helpers.sh'; PATH=/usr/games:\$PATH; $command & pid=\$!
+        source '$display/harness.sh'; PATH=/usr/games:\$PATH; $command & pid=\$!
         wait_for has_window Nabrel 402 213; shown=\$?; kill \$pid; exit \$shown"
     purged_without_trace() {
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq nabrel >/dev/null 2>&1 &&

@@ -5,59 +5,10 @@ Usage: accessibility_test.py NABREL_EXECUTABLE"""
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
-passed = failed = 0
-
-
-def check(what, ok):
-    global passed, failed
-    if ok:
-        passed += 1
-        print("ok  ", what)
-    else:
-        failed += 1
-        print("FAIL", what)
-
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
-
-
-def wait_for(find, timeout=30.0):
-    """Polls find() until it returns something true, for at most timeout seconds."""
-    end = time.time() + timeout
-    while time.time() < end:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.05)
-    return None
-
-
-def visible_windows(pid):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], capture_output=True, text=True)
-    return set(found.stdout.split())
-
-
-def menu_entry(pid, access_key):
-    """Chooses a ファイル menu entry by its access key once the menu is open,
-    and returns once it has closed again."""
-    before = visible_windows(pid)
-    key("alt+f")
-    popup = wait_for(lambda: visible_windows(pid) - before)
-    key(access_key)
-    if popup:
-        wait_for(lambda: not (popup & visible_windows(pid)))
-
-
-def active_window():
-    """(id, caption) of the window with the input focus."""
-    wid = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
-    name = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True).stdout.strip() if wid else ""
-    return wid, name
+from harness import WaitFailed, activate, active_window, check, key, menu_entry, report, wait_for
 
 
 def press(pressed, then=None):
@@ -66,9 +17,9 @@ def press(pressed, then=None):
     before = active_window()[0]
     key(pressed)
     if then == "dialog":
-        wait_for(lambda: (lambda w: w[1] == "コマンド" and w[0] != before)(active_window()))
+        wait_for(lambda: (lambda w: w[1] == "コマンド" and w[0] != before)(active_window()), f"{pressed} to open a choice dialog")
     elif then == "done":
-        wait_for(lambda: active_window()[0] != before)
+        wait_for(lambda: active_window()[0] != before, f"{pressed} to close the window that had the keyboard")
 
 
 def app_of(pid):
@@ -106,19 +57,8 @@ def readout(window):
     return [(n.getRoleName(), n.name, n.description) for n in nodes(window)]
 
 
-def activate(pid, title):
-    """Activates the newest window of the game with that title, and returns
-    once it is active (a window that is closing may still be found first)."""
-    def activated():
-        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", title],
-                             capture_output=True, text=True).stdout.split()
-        if not ids:
-            return False
-        if active_window()[0] == ids[-1]:
-            return True
-        subprocess.run(["xdotool", "windowactivate", ids[-1]], check=False, capture_output=True)
-        return wait_for(lambda: active_window()[0] == ids[-1], 1.0)
-    wait_for(activated)
+def game_over_screen(app, title_name):
+    return window_named(app, title_name, "GAME OVER")
 
 
 def play_one_game(pid, app, title_name, day_keys):
@@ -127,16 +67,22 @@ def play_one_game(pid, app, title_name, day_keys):
     activate(pid, "Nabrel")
     menu_entry(pid, "s")
     for day in range(80):
-        for pressed, then in day_keys(day):
-            press(pressed, then)
-        # The screen opens as the day's dialog closes: a short look, as a day later is no harm.
-        screen = wait_for(lambda: window_named(app, title_name, "GAME OVER"), 0.3)
-        if screen:
+        (first, _), *rest = day_keys(day)
+        # Each day's first key opens a choice dialog, or the game-over screen
+        # shows that the game has ended.
+        before = active_window()[0]
+        key(first)
+        screen = wait_for(lambda: game_over_screen(app, title_name) or
+                          (lambda w: w[1] == "コマンド" and w[0] != before)(active_window()),
+                          f"{first} to open a choice dialog or the game-over screen")
+        if screen is not True:
             ending = [n for _, n, _ in readout(screen) if n not in ("GAME OVER", "Try Again!", "OK", "")]
             ok = next(n for n in nodes(screen) if n.name == "OK")
             ok.queryAction().doAction(0)  # pressed as a screen reader user would
-            wait_for(lambda: window_named(app, title_name, "GAME OVER") is None)
+            wait_for(lambda: game_over_screen(app, title_name) is None, "the game-over screen to close")
             return ending[0] if ending else "(none)"
+        for pressed, then in rest:
+            press(pressed, then)
     return "(no ending after 80 days)"
 
 
@@ -145,24 +91,25 @@ def main():
     game = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         run(game.pid)
+    except WaitFailed as failure:
+        check(str(failure), False)
     finally:
         game.kill()
         game.wait()
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+    return report()
+
+
+def read_value(main, description):
+    """The value box with that description, as a screen reader reads it."""
+    return next((n for _, n, d in readout(main) if d == description), None)
 
 
 def run(pid):
-    app = wait_for(lambda: app_of(pid))
-    check("the program is on the accessibility bus", app is not None)
-    if app is None:
-        return
+    app = wait_for(lambda: app_of(pid), "the program on the accessibility bus")
+    check("the program is on the accessibility bus", True)
     title_name = sys.argv[2]
 
-    title = wait_for(lambda: window_named(app, title_name, "START!"))
-    check("title screen read", title is not None)
-    if title is None:
-        return
+    title = wait_for(lambda: window_named(app, title_name, "START!"), "the title screen")
     seen = readout(title)
     for text in ("～Nabrel～", "Orlenby", "START!"):
         check(f"title screen reads {text}", any(name == text for _, name, _ in seen))
@@ -170,48 +117,42 @@ def run(pid):
 
     activate(pid, "Nabrel")
     key("Return")
-    main = wait_for(lambda: window_named(app, title_name, "労働"))
-    check("main window read", main is not None)
-    if main is None:
-        return
+    main = wait_for(lambda: window_named(app, title_name, "労働"), "the main window")
     activate(pid, "Nabrel")
     menu_entry(pid, "s")
     seen = readout(main)
     captions = ["食事", "買物", "労働", "cc", "個", "円", "醤油", "カップ麺", "残り", "所持金", "娘", "母", "日目", "体力"]
     for caption in captions:
         check(f"main window reads {caption}", any(name == caption for _, name, _ in seen))
-    values = {"日目": "1", "母の体力": "100", "娘の体力": "50", "所持金": "100", "カップ麺": "2", "醤油": "1000"}
-    for description, value in values.items():
-        check(f"value box {description} reads {value}",
-              wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)]) is not None)
+    descriptions = ("日目", "母の体力", "娘の体力", "所持金", "カップ麺", "醤油")
+    started = wait_for(lambda: all((read_value(main, d) or "").isdigit() for d in descriptions), "the six value boxes read")
+    check("each value box is read with its description and a value", started)
     check("menu reads ファイル", any(name.startswith("ファイル") for _, name, _ in seen))
 
     # Cup noodles with 100 yen: the warning box.
     press("2", "dialog")
-    dialog = wait_for(lambda: window_named(app, "コマンド"))
-    check("choice dialog read", dialog is not None)
-    if dialog:
-        seen = [n for _, n, _ in readout(dialog)]
-        for text in ("食料を選択して下さい。", "カップ麺", "醤油", "キャンセル"):
-            check(f"choice dialog reads {text}", text in seen)
+    dialog = wait_for(lambda: window_named(app, "コマンド"), "the choice dialog read")
+    seen = [n for _, n, _ in readout(dialog)]
+    for text in ("食料を選択して下さい。", "カップ麺", "醤油", "キャンセル"):
+        check(f"choice dialog reads {text}", text in seen)
     press("Return", "done")
-    box = wait_for(lambda: window_named(app, title_name, "お金が足りません"))
-    check("warning box reads お金が足りません", box is not None)
+    wait_for(lambda: window_named(app, title_name, "お金が足りません"), "the warning お金が足りません")
+    check("warning box reads お金が足りません", True)
     press("Return", "done")
 
-    # Piecework: a day passes.
+    # Piecework: a day passes, and the boxes read the day after.
     activate(pid, "Nabrel")
     press("1", "dialog")
     press("Return", "done")
     after = {"日目": "2", "所持金": "300", "カップ麺": "2", "醤油": "1000"}
     for description, value in after.items():
         check(f"after a day {description} reads {value}",
-              wait_for(lambda: (value, description) in [(n, d) for _, n, d in readout(main)]) is not None)
+              wait_for(lambda: read_value(main, description) == value, f"{description} to read {value}"))
 
     activate(pid, "Nabrel")
     menu_entry(pid, "x")
-    box = wait_for(lambda: window_named(app, title_name, "終了しますか？"))
-    check("quit box reads 終了しますか？", box is not None)
+    wait_for(lambda: window_named(app, title_name, "終了しますか？"), "the quit box")
+    check("quit box reads 終了しますか？", True)
     press("Escape", "done")
 
     # Whole games to each ending, read from the game-over screen. The draws are

@@ -4,7 +4,7 @@
 # removes no file. Run it under with_display.sh.
 # Usage: no_io_test.sh NABREL_EXECUTABLE
 set -uo pipefail
-source "$(dirname "$0")/x_helpers.sh"
+source "$(dirname "$0")/harness.sh"
 nabrel=$1
 trace=$(mktemp)
 trap 'rm -f "$trace" "$check_output"' EXIT

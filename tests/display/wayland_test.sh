@@ -5,7 +5,7 @@
 # and a compositor close under a warning ends the program soundly.
 # Usage: wayland_test.sh NABREL_EXECUTABLE SCREENSHOT_DIR TITLE
 set -uo pipefail
-source "$(dirname "$0")/../checks.sh"
+source "$(dirname "$0")/harness.sh"
 game=$1
 shots=$2
 app_title=$3
@@ -46,21 +46,22 @@ wtype -s 3600000 &
 keyboard_pid=$!
 key() { wtype -s 100 "$@" -s 100; }
 
-# "width height name": the client area and caption of each of the game's
-# windows, or (with "focused") of the one that has the keyboard.
-windows() {
+# "id focused width height name" of each of the game's windows in sway's
+# tree: its id, 1 if it has the keyboard, its client area and its caption.
+tree() {
     swaymsg -s "$ipc" -t get_tree | python3 -c '
 import json, sys
 def walk(node):
-    if node.get("pid") and (sys.argv[1] == "all" or node.get("focused")):
-        print(node["window_rect"]["width"], node["window_rect"]["height"], node["name"])
+    if node.get("pid"):
+        rect = node["window_rect"]
+        print(node["id"], int(node.get("focused", False)), rect["width"], rect["height"], node["name"])
     for child in node["nodes"] + node["floating_nodes"]:
         walk(child)
-walk(json.load(sys.stdin))' "$1"
+walk(json.load(sys.stdin))'
 }
-focused() { windows focused; }
+focused() { tree | awk '$2 == 1' | cut -d' ' -f3-; }
 focused_is() { [ "$(focused)" = "$*" ]; }
-window_open() { windows all | grep -qxF "$*"; }
+window_open() { tree | cut -d' ' -f3- | grep -qxF "$*"; }
 # The title and the game-over screen.
 large_window="402 213 $app_title"
 choice_dialog="270 94 コマンド"
@@ -68,16 +69,7 @@ is_main() { read -r width height name <<<"$(focused)" && [ "$width $name" = "312
 # A box of the game's caption over the main window: narrower than both other windows of that caption.
 is_box() { read -r width _ name <<<"$(focused)" && [ "$name" = "$app_title" ] && ((width > 0 && width < 312)); }
 # Closes the main window as its close button does, whatever has the keyboard.
-close_main() {
-    swaymsg -s "$ipc" -t get_tree | python3 -c '
-import json, sys
-def walk(node):
-    if node.get("pid") and node["window_rect"]["width"] == 312:
-        print(node["id"])
-    for child in node["nodes"] + node["floating_nodes"]:
-        walk(child)
-walk(json.load(sys.stdin))' | xargs -I{} swaymsg -s "$ipc" "[con_id={}] kill" >/dev/null
-}
+close_main() { tree | awk '$3 == 312 {print $1}' | xargs -I{} swaymsg -s "$ipc" "[con_id={}] kill" >/dev/null; }
 start_game() {
     # Under the sanitizers, leaks are not looked for here: Qt's Wayland client
     # and Mesa's EGL leave start-up allocations in libraries they unload, which
@@ -89,17 +81,12 @@ start_game() {
         key -M alt f -m alt && key s
 }
 ended_with_0() { process_gone && wait "$pid"; }
-process_gone() { ! kill -0 "$pid" 2>/dev/null; }
 main_or_game_over() { is_main || focused_is "$large_window"; }
-# Piecework every day until someone starves.
-play_until_game_over() {
-    local day
-    for day in $(seq 60); do
-        key 1 && wait_for focused_is "$choice_dialog" && key -k Return && wait_for main_or_game_over || return 1
-        window_open "$large_window" && return 0
-    done
-    return 1
-}
+# The harness's play_until_game_over, on sway: each day begins in the main window.
+game_over_open() { window_open "$large_window"; }
+dialog_open() { focused_is "$choice_dialog"; }
+start_day() { wait_for main_or_game_over && { game_over_open || key 1; }; }
+answer_day() { key -k "$1" && wait_for main_or_game_over; }
 
 check "the title screen has the keyboard, START! opens the main window and it has the keyboard" start_game warning
 key 2
@@ -118,7 +105,7 @@ check "はい ends the program" wait_for process_gone
 check "with exit code 0" ended_with_0
 
 check "a second game starts" start_game game_over
-check "piecework every day ends the game" play_until_game_over
+check "piecework every day ends the game" play_until_game_over Return
 check "the game-over screen has the keyboard" wait_for focused_is "$large_window"
 grim "$shots/wayland_game_over.png"
 key -k Return

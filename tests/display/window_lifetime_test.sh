@@ -5,7 +5,7 @@
 # ended with exit code 0; the sanitizers stay silent. Run it under with_display.sh.
 # Usage: window_lifetime_test.sh NABREL_EXECUTABLE LOG_DIR
 set -uo pipefail
-source "$(dirname "$0")/x_helpers.sh"
+source "$(dirname "$0")/harness.sh"
 nabrel=$1
 logs=$2
 mkdir -p "$logs"
@@ -13,8 +13,6 @@ pid=""
 main=""
 
 box_open() { find_message_box >/dev/null; }
-no_box() { ! box_open && sleep 0.1 && ! box_open; }
-popup_open() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -gt "$1" ]; }
 
 # Answers the open choice dialog with a key and waits until it has gone.
 answer() {
@@ -45,11 +43,7 @@ moment_cup_noodle_warning() {  # the two cup noodles eaten, a third asked for
 }
 moment_end_question() { menu_entry x && wait_for box_open && open=$(find_message_box); }
 moment_game_over() { play_until_game_over Return && open=$(window_id Nabrel 402 213); }
-moment_menu() {
-    local before
-    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
-    key alt+f && wait_for popup_open "$before" && open=""
-}
+moment_menu() { open_menu >/dev/null && open=""; }
 
 # Brings the program back to the main window alone, as a player would: Esc
 # on whatever is open over it (No to the quit question).
@@ -57,10 +51,8 @@ dismiss_all() {
     local deadline=$((SECONDS + 30)) top
     while ((SECONDS < deadline)); do
         process_gone && return 0
-        # A box is modal: it goes before the choice dialog under it. A search
-        # can miss a window: nothing is open when two searches find nothing.
-        top=$(find_message_box) || top=$(dialog_id) || { sleep 0.1 && top=$(find_message_box); } || top=$(dialog_id)
-        [ -n "$top" ] || return 0
+        # A box is modal: it goes before the choice dialog under it.
+        top=$(find_message_box) || top=$(dialog_id) || return 0
         activate "$top" && key Escape
         wait_for gone "$top"
     done

@@ -5,7 +5,7 @@
 # Run it under with_display.sh with WINEPREFIX set to a fresh folder.
 # Usage: wine_install_test.sh INSTALLER PACKAGE_DIR TITLE APP_ID VERSION
 set -uo pipefail
-source "$(dirname "$0")/x_helpers.sh"
+source "$(dirname "$0")/harness.sh"
 installer=$1
 package=$2
 app_title=$3

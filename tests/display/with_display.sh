@@ -6,12 +6,13 @@
 # Usage: with_display.sh COMMAND [ARGS...]
 set -euo pipefail
 
+source "$(dirname "$0")/../checks.sh"
 workdir=$(mktemp -d)
 cleanup() {
     [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
-    rm -rf "$workdir"
+    rm -rf "$workdir" "$check_output"
 }
 trap cleanup EXIT
 
@@ -37,10 +38,12 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
 wm_pid=$!
 # Ready once it announces what it supports, activation among it.
-for _ in $(seq 600); do
-    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
-    sleep 0.05
-done
+wm_ready() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; }
+if ! wait_for wm_ready; then
+    echo "with_display: openbox did not start" >&2
+    cat "$workdir/openbox.log" >&2
+    exit 1
+fi
 
 # Services a test starts on demand, as a desktop starts its portal: it puts
 # their .service files in this folder.

@@ -1,0 +1,166 @@
+# The display tests' one shell library: checks and waits (checks.sh), and the
+# game's windows on an X display, read with xprop, xwininfo and xdotool.
+# Sourced; expects $pid to hold the game's process id.
+
+source "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
+
+# "x y width height" of a window's client area on the screen.
+client_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print x, y, w, h}'
+}
+
+# The game's windows on screen as the window manager lists them: one read of
+# its client list, so a window that comes or goes meanwhile is never missed
+# by a search walking the window tree. Menus are not managed: see open_menu.
+our_windows() {
+    local id
+    for id in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*'); do
+        [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$pid" ] && xwininfo -id "$id" 2>/dev/null | grep -q IsViewable &&
+            echo $((id))
+    done
+    return 0
+}
+
+# The game's windows whose caption contains $1 and whose client is $2 x $3,
+# give or take $size_slack pixels (none unless set).
+windows_sized() {
+    local id w h slack=${size_slack:-0}
+    for id in $(our_windows); do
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == *"$1"* ]] || continue
+        read -r _ _ w h <<<"$(client_geometry "$id")"
+        if [ -n "$h" ] && ((w >= $2 - slack && w <= $2 + slack && h >= $3 - slack && h <= $3 + slack)); then echo "$id"; fi
+    done
+}
+window_count_is() { [ "$(our_windows | wc -l)" = "$1" ]; }
+has_window() { [ -n "$(windows_sized "$@")" ]; }
+no_window() { [ -z "$(windows_sized "$@")" ]; }
+# The id of the (first) such window, once there is one.
+find_window() { local ids; ids=$(windows_sized "$@") && [ -n "$ids" ] && echo "${ids%%$'\n'*}"; }
+window_id() { wait_for find_window "$@"; }
+# Whether a window is no longer on screen (closed or destroyed).
+gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+process_gone() { ! kill -0 "$pid" 2>/dev/null; }
+
+# X delivers input in order, so keys need no pause between them.
+key() { xdotool key --clearmodifiers "$@"; }
+click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # window, x, y in client coordinates
+
+# Returns once the window manager has handled every request sent to it before
+# (it handles them in order): the number of desktops is raised by one, seen
+# to change, and put back.
+desktops_are() { xprop -root _NET_NUMBER_OF_DESKTOPS | grep -q "= $1\$"; }
+wm_sync() {
+    local desktops
+    desktops=$(xprop -root _NET_NUMBER_OF_DESKTOPS | awk '{print $3}')
+    wmctrl -n $((desktops + 1))
+    wait_for desktops_are $((desktops + 1))
+    wmctrl -n "$desktops"
+    wait_for desktops_are "$desktops"
+}
+
+# The main window: 312 wide, taller than its client area because of the menu bar.
+find_main_window() {
+    local id w h
+    for id in $(our_windows); do
+        read -r _ _ w h <<<"$(client_geometry "$id")"
+        [ "$w" = "$(scaled 312)" ] && [ "$h" -gt "$(scaled 213)" ] && echo "$id" && return 0
+    done
+    return 1
+}
+main_window() { wait_for find_main_window; }
+# A design size in pixels at $dpi (96 unless set), rounded.
+scaled() { echo $((($1 * ${dpi:-96} + 48) / 96)); }
+
+# Opens the ファイル menu with the given command (Alt+F unless given) and
+# prints the menu's window once it is on screen: keys reach it only then.
+new_window_since() { comm -13 <(echo "$1") <(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort) | head -1 | grep .; }
+open_menu() {
+    local before
+    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort)
+    if (($#)); then "$@"; else key alt+f; fi
+    wait_for new_window_since "$before"
+}
+# Chooses an entry of the open or opened menu by its access key (s or x), and
+# returns once the menu has gone.
+menu_entry() {  # key [opener...]
+    local popup
+    popup=$(open_menu "${@:2}") && key "$1" && wait_for gone "$popup"
+}
+
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+# Keys go only to a window known to be active. A window that keeps the
+# keyboard while it settles gives it up after a second: asked again meanwhile.
+activation_holds() { active_is "$1" || { xdotool windowactivate "$1" >/dev/null 2>&1; sleep 0.1; active_is "$1"; }; }
+activate() {
+    [ -n "$1" ] || { echo "activate: no window" >&2; return 1; }
+    wait_for activation_holds "$1"
+}
+
+dialog_size() { echo "コマンド $(scaled 270) $(scaled 94)"; }
+# shellcheck disable=SC2046
+dialog_open() { has_window $(dialog_size); }
+# shellcheck disable=SC2046
+dialog_id() { find_window $(dialog_size); }
+# The dialog's next question: a new dialog in place of the one given.
+dialog_other_than() { local d; d=$(dialog_id) && [ "$d" != "$1" ]; }
+# Sends keys to the choice dialog once it is open and has the focus.
+dialog_key() {
+    local dialog
+    dialog=$(wait_for dialog_id) && activate "$dialog" && key "$@"
+}
+
+# A message box over the main window: a dialog window of ours that is neither
+# the choice dialog nor the title or game-over screen.
+find_message_box() {
+    local id w h
+    for id in $(our_windows); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG || continue
+        read -r _ _ w h <<<"$(client_geometry "$id")"
+        [ "$w $h" = "$(scaled 402) $(scaled 213)" ] || [ "$w $h" = "$(scaled 270) $(scaled 94)" ] && continue
+        echo "$id" && return 0
+    done
+    return 1
+}
+message_box() { wait_for find_message_box; }
+# Answers the open message box with a key once the box has the focus.
+answer_box() {
+    local box
+    box=$(message_box) && activate "$box" && key "$1"
+}
+game_over_open() { has_window Nabrel "$(scaled 402)" "$(scaled 213)"; }
+dialog_or_game_over() { dialog_open || game_over_open; }
+
+# Plays whole days, answering each day's 労働 with the given keys, until the
+# game-over screen opens (at most 60 days). Each day begins with key 1 in the
+# main window (start_day): a dialog opens, or the game-over screen shows that
+# the game has ended; answer_day answers the dialog and returns once it has
+# gone. A test on another kind of display defines these for its own.
+start_day() { local main; main=$(main_window) && activate "$main" && key 1; }
+answer_day() { local dialog; dialog=$(dialog_id) && activate "$dialog" && key "$@" && wait_for gone "$dialog"; }
+play_until_game_over() {
+    local day
+    for day in $(seq 60); do
+        game_over_open && return 0
+        start_day && wait_for dialog_or_game_over || return 1
+        game_over_open && return 0
+        answer_day "$@" || return 1
+    done
+    echo "no game-over screen after 60 days" >&2
+    return 1
+}
+
+# A transient dialog window: window managers and taskbars give it no taskbar entry.
+transient_dialog() {
+    xprop -id "$1" WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE | grep -q 'WM_TRANSIENT_FOR(WINDOW)' &&
+        xprop -id "$1" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG
+}
+normal_window() { ! transient_dialog "$1"; }
+transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | grep -qi "# $(printf '0x%x' "$2")\$"; }
+
+# A window's colour changes over some seconds, as flashes.py sees one pixel.
+# Load only lowers the count: a calm screen (one change a second) never shows
+# more than one change a second and one more, a flashing one (50) many more.
+colour_changes() { "$(dirname "${BASH_SOURCE[0]}")/flashes.py" "$1" "$2" | tail -1 | cut -d' ' -f2; }
+flashing() { local n; n=$(colour_changes "$1" 3) && echo "$n colour changes in 3 s" && ((n > 4)); }
+calm() { local n; n=$(colour_changes "$1" 3.5) && echo "$n colour changes in 3.5 s" && ((n >= 1 && n <= 4)); }
