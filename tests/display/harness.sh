@@ -137,7 +137,7 @@ dialog_or_game_over() { dialog_open || game_over_open; }
 # the game has ended; answer_day answers the dialog and returns once it has
 # gone. A test on another kind of display defines these for its own.
 start_day() { local main; main=$(main_window) && activate "$main" && key 1; }
-answer_day() { local dialog; dialog=$(dialog_id) && activate "$dialog" && key "$@" && wait_for gone "$dialog"; }
+answer_day() { local dialog; dialog=$(wait_for dialog_id) && activate "$dialog" && key "$@" && wait_for gone "$dialog"; }
 play_until_game_over() {
     local day
     for day in $(seq 60); do
@@ -149,6 +149,9 @@ play_until_game_over() {
     echo "no game-over screen after 60 days" >&2
     return 1
 }
+
+# Whether a file holds a text in UTF-16 (as Windows' resources and shortcuts do).
+utf16_in() { python3 -c 'import sys; sys.exit(sys.argv[2].encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$@"; }
 
 # A transient dialog window: window managers and taskbars give it no taskbar entry.
 transient_dialog() {

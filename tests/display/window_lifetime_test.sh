@@ -14,12 +14,6 @@ main=""
 
 box_open() { find_message_box >/dev/null; }
 
-# Answers the open choice dialog with a key and waits until it has gone.
-answer() {
-    local dialog
-    dialog=$(window_id 'コマンド' 270 94) && activate "$dialog" && key "$1" && wait_for gone "$dialog"
-}
-
 # Each moment starts from a new game in the active main window and leaves
 # the id of the window open at that moment (none when idle) in $open.
 moment_idle() { open=""; }
@@ -37,7 +31,7 @@ moment_money_warning() {  # 100 円 buys no cup noodle
 moment_cup_noodle_warning() {  # the two cup noodles eaten, a third asked for
     local day
     for day in 1 2; do
-        key 3 && answer Return && answer Return && activate "$main" || return 1
+        key 3 && answer_day Return && answer_day Return && activate "$main" || return 1
     done
     key 3 && dialog_key Return && wait_for box_open && open=$(find_message_box)
 }

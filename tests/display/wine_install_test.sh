@@ -45,7 +45,6 @@ download_installed() {
     [ "$(cd "$install_dir" && find . -type f | listing)" = "$({ cd "$package" && find . -type f; echo ./uninstall.exe; } | listing)" ]
 }
 check "it installs the download's files and its uninstaller" download_installed
-utf16_in() { python3 -c 'import sys; sys.exit(sys.argv[2].encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$@"; }
 calm=$menu/"$app_title 点滅なしで遊ぶ.lnk"
 menu_entries() { [ -f "$menu/$app_title.lnk" ] && utf16_in "$calm" --reduce-motion; }
 check "Start-menu entries for the game and the calm game (--reduce-motion)" menu_entries

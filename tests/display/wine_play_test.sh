@@ -19,11 +19,10 @@ painted() { awk -v m="$(import -window "$1" png:- | convert - -format '%[fx:mean
 day_box() { import -window "$1" -crop "41x17+120+$(($2 - 213 + 8))" "$3"; }
 
 # The package: one executable that needs nothing but Windows' own DLLs, with its version record.
-utf16_in_exe() { python3 -c 'import sys; sys.exit(sys.argv[2].encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$package/nabrel.exe" "$1"; }
 check "the executable imports no Qt, libgcc, libstdc++ or winpthread DLL" bash -c \
     "! x86_64-w64-mingw32-objdump -p '$package/nabrel.exe' | grep 'DLL Name' | grep -i -E 'qt|libgcc|libstdc|winpthread'"
-check "its version record reads $version" utf16_in_exe "$version"
-check "and the title" utf16_in_exe "$app_title"
+check "its version record reads $version" utf16_in "$package/nabrel.exe" "$version"
+check "and the title" utf16_in "$package/nabrel.exe" "$app_title"
 
 wine wineboot --init >/dev/null 2>&1
 wineserver -w
