@@ -8,18 +8,7 @@ import sys
 
 import pyatspi
 
-from harness import WaitFailed, activate, active_window, check, key, menu_entry, report, wait_for
-
-
-def press(pressed, then=None):
-    """Presses a key; then="dialog" waits until a new choice dialog has the
-    focus, then="done" until the window that had it has lost it."""
-    before = active_window()[0]
-    key(pressed)
-    if then == "dialog":
-        wait_for(lambda: (lambda w: w[1] == "コマンド" and w[0] != before)(active_window()), f"{pressed} to open a choice dialog")
-    elif then == "done":
-        wait_for(lambda: active_window()[0] != before, f"{pressed} to close the window that had the keyboard")
+from harness import WaitFailed, activate, active_window, check, key, menu_entry, press, report, wait_for
 
 
 def app_of(pid):

@@ -9,7 +9,7 @@ exec dbus-run-session -- bash -c '
     launcher=$!
     source "$(dirname "$0")/../checks.sh"
     bus_ready() { dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1; }
-    wait_for bus_ready || { echo "FAIL the accessibility bus did not start"; exit 1; }
+    wait_for bus_ready || { echo "FAIL the accessibility bus did not start"; kill $launcher; exit 1; }
     /usr/bin/python3 "$0" "$1" "$2"
     code=$?
     kill $launcher 2>/dev/null

@@ -58,6 +58,17 @@ def active_window():
     return wid, name
 
 
+def press(pressed, then=None):
+    """Presses a key; then="dialog" waits until a new choice dialog has the
+    focus, then="done" until the window that had it has lost it."""
+    before = active_window()[0]
+    key(pressed)
+    if then == "dialog":
+        wait_for(lambda: (lambda w: w[1] == "コマンド" and w[0] != before)(active_window()), f"{pressed} to open a choice dialog")
+    elif then == "done":
+        wait_for(lambda: active_window()[0] != before, f"{pressed} to close the window that had the keyboard")
+
+
 def menu_entry(pid, access_key):
     """Chooses a ファイル menu entry by its access key once the menu is open,
     and returns once it has closed again."""

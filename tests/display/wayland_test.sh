@@ -16,7 +16,7 @@ run=$(mktemp -d)
 as_user=()
 [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 cleanup() {
-    [ -n "${sway_pid:-}" ] && kill "$sway_pid" "${keyboard_pid:-}" 2>/dev/null
+    [ -n "${sway_pid:-}" ] && kill "$sway_pid" "${keyboard_pid:-}" "${pid:-}" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$run" "$check_output"
 }
@@ -81,6 +81,8 @@ start_game() {
         key -M alt f -m alt && key s
 }
 ended_with_0() { process_gone && wait "$pid"; }
+# The program ends; if not, what has the keyboard and what the screen shows.
+program_ends() { wait_for process_gone || { echo "still running; the keyboard is with: $(focused)"; grim "$shots/wayland_$1.png"; false; }; }
 main_or_game_over() { is_main || focused_is "$large_window"; }
 # The harness's play_until_game_over, on sway: each day begins in the main window.
 game_over_open() { window_open "$large_window"; }
@@ -101,7 +103,7 @@ close_main
 check "the compositor's close under the warning asks 終了しますか？, which has the keyboard" wait_for is_box
 grim "$shots/wayland_quit_question.png"
 key -k Return
-check "はい ends the program" wait_for process_gone
+check "はい ends the program" program_ends still_running_after_close
 check "with exit code 0" ended_with_0
 
 check "a second game starts" start_game game_over
@@ -112,6 +114,6 @@ key -k Return
 game_over_gone() { ! window_open "$large_window" && is_main; }
 check "Enter presses its OK and the main window has the keyboard again" wait_for game_over_gone
 key -M alt f -m alt && key x && wait_for is_box && key -k Return
-check "End, はい ends the program" wait_for process_gone
+check "End, はい ends the program" program_ends still_running_after_end
 check "with exit code 0" ended_with_0
 report

@@ -43,12 +43,12 @@ private:
 
 // Closes the main window as its frame's close box does, answers はい (after
 // OK to any box still open before the question) and waits until the window is
-// destroyed. False when it is still there after 5 s.
+// destroyed. False when it is still there after the generous deadline.
 inline bool quitAndAwaitDestruction(QWidget* window, ScriptedMessageBoxes& boxes)
 {
     QPointer<QWidget> guard = window;
     guard->close();
     while (boxes.answer(screens::MessageBoxAnswer::Yes)) {
     }
-    return QTest::qWaitFor([&guard] { return guard.isNull(); }, 5000);
+    return QTest::qWaitFor([&guard] { return guard.isNull(); }, 30000);
 }
