@@ -17,22 +17,15 @@ shot() { import -window root "$shots/$1.png"; }
 start_game() {
     activate "$(window_id Nabrel 402 213)"
     key Return
-    wait_for main_window >/dev/null || return 1
-    main=$(main_window)
-    activate "$main"
+    main=$(main_window) && activate "$main" || return 1
     menu_entry s
 }
 
 runs=0
-launch() {  # [OPTION...]
+launch() { launch_as exec "$nabrel" "$@"; }  # [OPTION...]
+launch_as() {  # the command that becomes the game's process
     runs=$((runs + 1))
-    "$nabrel" "$@" >/dev/null 2>"$shots/stderr.$runs.log" &
-    pid=$!
-    wait_for has_window Nabrel 402 213
-}
-launch_with() {  # a command run first in the game's process
-    runs=$((runs + 1))
-    ("$@" && exec "$nabrel") >/dev/null 2>"$shots/stderr.$runs.log" &
+    ("$@") >/dev/null 2>"$shots/stderr.$runs.log" &
     pid=$!
     wait_for has_window Nabrel 402 213
 }
@@ -294,7 +287,7 @@ ends_saying_why() {  # ulimit option, value, what the one line says
 }
 check "8 file descriptors" ends_saying_why -n 8 "file descriptors"
 check "a soft limit of 16 descriptors under a higher hard one: the game raises its own and starts" \
-    launch_with ulimit -S -n 16
+    launch_as eval 'ulimit -S -n 16 && exec "$nabrel"'
 stop
 # AddressSanitizer reserves terabytes of address space: no run under a small limit.
 if ! ldd "$nabrel" | grep -q libasan; then
