@@ -147,7 +147,7 @@ key 1
 wait_for dialog_open
 dialog=$(window_id 'コマンド' 270 94)
 check "it is transient for the main window" transient_for "$dialog" "$main"
-activate "$main"
+check "the main window takes the keyboard while it is pending" activate "$main"
 key 2
 check "an action while it is pending brings it to the front" wait_for active_is "$dialog"
 check "and opens no second one" [ "$(windows_sized 'コマンド' 270 94 | wc -l)" = 1 ]
