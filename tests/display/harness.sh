@@ -136,7 +136,10 @@ dialog_or_game_over() { dialog_open || game_over_open; }
 # main window (start_day): a dialog opens, or the game-over screen shows that
 # the game has ended; answer_day answers the dialog and returns once it has
 # gone. A test on another kind of display defines these for its own.
-start_day() { local main; main=$(main_window) && activate "$main" && key 1; }
+# Asking for the main window stops once the game-over screen shows: pressed on,
+# it would bring the main window in front of the screen.
+main_active_or_game_over() { game_over_open || activation_holds "$1"; }
+start_day() { local main; main=$(main_window) && wait_for main_active_or_game_over "$main" && { game_over_open || key 1; }; }
 answer_day() { local dialog; dialog=$(wait_for dialog_id) && activate "$dialog" && key "$@" && wait_for gone "$dialog"; }
 play_until_game_over() {
     local day

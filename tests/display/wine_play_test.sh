@@ -70,7 +70,7 @@ for dpi in 96 120 144; do
         check "game-over caption" caption_is "$gameover" "$app_title"
         check "game-over screen has no taskbar entry" off_taskbar "$gameover"
         check "it flashes" flashing "$gameover"
-        xdotool mousemove --window "$gameover" 200 180 click 1
+        activate "$gameover" && click_at "$gameover" 200 180
         check "OK closes it" wait_for no_window Nabrel 402 213
         check "and the main window stays" find_main_window
         main=$(main_window)
