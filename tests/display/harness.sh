@@ -10,14 +10,16 @@ client_geometry() {
         /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print x, y, w, h}'
 }
 
-# The game's windows on screen as the window manager lists them: one read of
-# its client list, so a window that comes or goes meanwhile is never missed
-# by a search walking the window tree. Menus are not managed: see open_menu.
+# "id width height" of each of the game's windows on screen, as the window
+# manager lists them: one read of its client list, so a window that comes or
+# goes meanwhile is never missed by a search walking the window tree, and one
+# look at each window. Menus are not managed: see open_menu.
 our_windows() {
     local id
     for id in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*'); do
-        [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$pid" ] && xwininfo -id "$id" 2>/dev/null | grep -q IsViewable &&
-            echo $((id))
+        [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$pid" ] || continue
+        xwininfo -id "$id" 2>/dev/null | awk -v id=$((id)) '/Map State: IsViewable/ {shown = 1}
+            /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {if (shown) print id, w, h}'
     done
     return 0
 }
@@ -26,11 +28,10 @@ our_windows() {
 # give or take $size_slack pixels (none unless set).
 windows_sized() {
     local id w h slack=${size_slack:-0}
-    for id in $(our_windows); do
+    while read -r id w h; do
         [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == *"$1"* ]] || continue
-        read -r _ _ w h <<<"$(client_geometry "$id")"
-        if [ -n "$h" ] && ((w >= $2 - slack && w <= $2 + slack && h >= $3 - slack && h <= $3 + slack)); then echo "$id"; fi
-    done
+        if ((w >= $2 - slack && w <= $2 + slack && h >= $3 - slack && h <= $3 + slack)); then echo "$id"; fi
+    done < <(our_windows)
 }
 window_count_is() { [ "$(our_windows | wc -l)" = "$1" ]; }
 has_window() { [ -n "$(windows_sized "$@")" ]; }
@@ -62,10 +63,9 @@ wm_sync() {
 # The main window: 312 wide, taller than its client area because of the menu bar.
 find_main_window() {
     local id w h
-    for id in $(our_windows); do
-        read -r _ _ w h <<<"$(client_geometry "$id")"
+    while read -r id w h; do
         [ "$w" = "$(scaled 312)" ] && [ "$h" -gt "$(scaled 213)" ] && echo "$id" && return 0
-    done
+    done < <(our_windows)
     return 1
 }
 main_window() { wait_for find_main_window; }
@@ -114,12 +114,11 @@ dialog_key() {
 # the choice dialog nor the title or game-over screen.
 find_message_box() {
     local id w h
-    for id in $(our_windows); do
-        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG || continue
-        read -r _ _ w h <<<"$(client_geometry "$id")"
+    while read -r id w h; do
         [ "$w $h" = "$(scaled 402) $(scaled 213)" ] || [ "$w $h" = "$(scaled 270) $(scaled 94)" ] && continue
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG || continue
         echo "$id" && return 0
-    done
+    done < <(our_windows)
     return 1
 }
 message_box() { wait_for find_message_box; }
