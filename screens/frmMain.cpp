@@ -90,10 +90,13 @@ void frmMain::onEndTriggered()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     // A close through the frame (or the compositor's) asks first; after はい,
-    // or with the window lost to another client, it is decided.
+    // or with the window lost to another client, it is decided. While a box
+    // blocks the window such a close does nothing, as on Windows and as Qt 6.8
+    // does before it comes here; Qt 6.4 delivers it.
     if (!quitting_ && !desktop::windowLost(this)) {
         event->ignore();
-        onEndTriggered();
+        if (!askingToQuit_ && warningsOpen_ == 0)
+            onEndTriggered();
         return;
     }
     // What the window was asking goes with it: a pending question as キャンセル.
@@ -159,5 +162,7 @@ void frmMain::gameEnded(const std::string& resultText)
 
 void frmMain::showWarning(const std::string& text)
 {
-    services_.boxes.open(QString::fromStdString(text), screens::MessageBoxButtons::Ok, this, nullptr);
+    ++warningsOpen_;
+    services_.boxes.open(QString::fromStdString(text), screens::MessageBoxButtons::Ok, this,
+                         [this](screens::MessageBoxAnswer) { --warningsOpen_; });
 }

@@ -50,5 +50,6 @@ private:
     QPointer<frmDialog> choice_;  // the pending question's dialog
     QPointer<frmGameOver> gameOver_;
     bool askingToQuit_ = false;
+    int warningsOpen_ = 0;
     bool quitting_ = false;  // はい was the answer
 };

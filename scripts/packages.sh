@@ -21,9 +21,39 @@ ensure_packages() {
     fi
 }
 
+# Runs a command with its output to a log (- for none), saying once a minute
+# that it still works: "nabrel: WHAT: N min".
+every_minute() {  # what log command...
+    local what=$1 log=$2 ticker status=0
+    shift 2
+    (
+        minutes=0
+        while sleep 60; do echo "nabrel: $what: $((minutes += 1)) min"; done
+    ) &
+    ticker=$!
+    if [ "$log" = - ]; then "$@" || status=$?; else "$@" >"$log" 2>&1 || status=$?; fi
+    kill "$ticker" 2>/dev/null
+    wait "$ticker" 2>/dev/null || true
+    return "$status"
+}
+
+# The version of Debian's qt6-base source that the installed Qt comes from
+# (its binary packages' names differ between releases: libqt6core6t64 on 13).
+qt_source_version() {
+    dpkg-query -W -f='${db:Status-Abbrev} ${source:Package} ${source:Version}\n' | awk '$1 == "ii" && $2 == "qt6-base" && !seen++ {print $3}'
+}
+
 # What building and playing the game need; the tests need more (setup.sh).
+# The same names serve Debian 12 and Debian 13.
 game_packages=(
     g++ binutils cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
+)
+# What the tests of a build need besides (the Windows build's own: windows.sh).
+test_packages=(
+    dpkg-dev libgtest-dev
+    xvfb openbox xdotool wmctrl x11-utils imagemagick sway qt6-wayland wtype grim
+    dbus at-spi2-core python3-pyatspi python3-xlib python3-dbus python3-gi strace procps
+    lintian appstream desktop-file-utils man-db file diffoscope-minimal devscripts
 )

@@ -19,7 +19,7 @@ ensure_packages "${game_packages[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-
     mingw-w64-x86-64-dev dpkg-dev zip nsis
 host_cmake_dir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake  # the host's Qt tools
 
-qt_version=$(dpkg-query -W -f='${source:Version}' libqt6core6)
+qt_version=$(qt_source_version)
 # Core, Gui, Widgets, the Windows platform plugin and style, and of those only
 # what the game, QMessageBox and the Windows style use, built for size.
 # Debian's tarball has no wintab (tablet events); direct2d goes with directwrite3.

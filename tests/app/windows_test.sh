@@ -6,6 +6,8 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=$(realpath -m "${1:-$root/build/windows}")
+source "$root/scripts/packages.sh"
+ensure_packages wine wine64 unzip || exit 1
 
 if ! bash "$root/scripts/windows.sh" "$out"; then
     echo "FAIL the Windows package builds"
@@ -28,7 +30,7 @@ download_complete() {
 $dir/THIRD-PARTY-NOTICES.txt $dir/licenses/ $dir/licenses/GPL-3.0-only.txt $dir/licenses/LGPL-3.0-only.txt $dir/nabrel.exe " ] &&
         grep -q "^PCRE2 " <(unzip -p "$zip" "$dir/THIRD-PARTY-NOTICES.txt") &&
         ! grep -q "^HarfBuzz" <(unzip -p "$zip" "$dir/THIRD-PARTY-NOTICES.txt") &&
-        grep -q "qt6-base=$(dpkg-query -W -f='${source:Version}' libqt6core6)" <(unzip -p "$zip" "$dir/SOURCE.txt") &&
+        grep -q "qt6-base=$(qt_source_version)" <(unzip -p "$zip" "$dir/SOURCE.txt") &&
         grep -q "注意：点滅" <(unzip -p "$zip" "$dir/README.txt") && grep -q "WARNING: FLASHING" <(unzip -p "$zip" "$dir/README.txt")
 }
 check "the download: the player's README, the licences, notices of what Qt put in (PCRE2, not HarfBuzz)" download_complete

@@ -165,7 +165,12 @@ centred_over() {  # window, owner: the window's centre lies on its owner
 }
 check "a warning is owned by the main window" transient_for "$box" "$main"
 check "and opens over it" centred_over "$box" "$main"
+# The close reaches the game before the key: had it asked 終了しますか？, Enter would say はい.
+wmctrl -i -c "$main"
+wm_sync
 answer_box Return
+check "a frame close under it does nothing: Enter closes the warning, the game goes on" \
+    wait_for window_count_is 1
 wait_for gone "$box"
 
 echo "# a frame close while End's question is open"

@@ -383,8 +383,9 @@ private slots:
         QVERIFY2(boxes_.texts.size() == 2, "answered, it asks again");
     }
 
-    // Closed at any moment, by End or through its frame, the window asks once
-    // and on はい goes at once with whatever it was asking; nothing declines.
+    // Closed at any moment, by End or through its frame (which a warning
+    // blocks), the window asks once and on はい goes at once with whatever it
+    // was asking; nothing declines.
     void closedAtAnyMomentGoesWithWhatItAsked_data()
     {
         QTest::addColumn<QString>("moment");
@@ -419,6 +420,11 @@ private slots:
         QCOMPARE(bool(screen), moment == "game over");
         const int dialogs = int(openChoiceDialogs().size());
         const int taken = random_.taken;
+        if (byFrame && moment == "warning") {
+            QVERIFY2(!window().close(), "a box blocks the frame's close");
+            QVERIFY2(!boxes_.texts.contains("終了しますか？"), "and it asks nothing");
+            QVERIFY(boxes_.answer(MessageBoxAnswer::Ok));
+        }
         if (byFrame)
             QVERIFY2(!window().close(), "the frame's close asks first");
         else
