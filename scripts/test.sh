@@ -8,6 +8,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh default asan || exit 1
+echo "nabrel: set up and built in $SECONDS s"
 host=$(. /etc/os-release && echo "Debian $VERSION_ID ($VERSION_CODENAME)")
 other=(13 trixie)
 [[ $host == *"(trixie)" ]] && other=(12 bookworm)
@@ -16,10 +17,11 @@ passed=0
 failed=0
 skipped=0
 part() {  # what command...
-    local what=$1 status=0
+    local what=$1 status=0 started=$SECONDS
     shift
     echo "== $what =="
     "$@" || status=$?
+    what="$what ($((SECONDS - started)) s)"
     case $status in
     0) results+=("passed   $what") && passed=$((passed + 1)) ;;
     77) results+=("skipped  $what") && skipped=$((skipped + 1)) ;;
