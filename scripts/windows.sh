@@ -183,8 +183,10 @@ IFS=. read -r -a parts <<<"$version.0.0.0"
 version4=$((10#${parts[0]})).$((10#${parts[1]})).$((10#${parts[2]})).$((10#${parts[3]}))
 title=$(sed -n 's/.*kTitle\[\] = "\(.*\)";/\1/p' "$out/generated/nabrel_facts.h")
 app_id=$(sed -n 's/.*kAppId\[\] = "\(.*\)";/\1/p' "$out/generated/nabrel_facts.h")
-makensis -V2 -INPUTCHARSET UTF8 -DSTAGE="$stage" -DOUTFILE="$stage-setup.exe" -DTITLE="$title" -DAPP_ID="$app_id" \
+# makensis reads its arguments in the locale's character set, and the title is
+# not ASCII: a machine with no locale set (POSIX) would refuse it.
+LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 -DSTAGE="$stage" -DOUTFILE="$stage-setup.exe" -DTITLE="$title" -DAPP_ID="$app_id" \
     -DVERSION="$version" -DVERSION4="$version4" -DICON="$source/app/icons/nabrel.ico" -DLICENCES="$licences" \
-    packaging/windows/nabrel.nsi >"$out/makensis.log" || { cat "$out/makensis.log" >&2; exit 1; }
+    packaging/windows/nabrel.nsi >"$out/makensis.log" 2>&1 || { cat "$out/makensis.log" >&2; exit 1; }
 echo "nabrel: $stage.zip"
 echo "nabrel: $stage-setup.exe"
