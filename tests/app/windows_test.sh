@@ -39,6 +39,9 @@ check "nabrel.exe with ASLR (high entropy) and DEP" bash -c "x86_64-w64-mingw32-
 work=$(mktemp -d)
 trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; WINEPREFIX=$work/installed wineserver -k 2>/dev/null; rm -rf "$work" "$check_output"' EXIT
 unzip -q "$out"/nabrel-*-win64.zip -d "$work"
+# Wine names files in the locale's character set, and the Start-menu entries'
+# names are Japanese: a UTF-8 one, whatever the machine's (POSIX has no kana).
+export LC_ALL=C.UTF-8
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The title and the version as the build has them.
 fact() { sed -n "s/.*$1\[\] = \"\(.*\)\";/\1/p" "$out/generated/nabrel_facts.h"; }
