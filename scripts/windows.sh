@@ -22,7 +22,9 @@ host_cmake_dir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake  # the h
 qt_version=$(qt_source_version)
 # Core, Gui, Widgets, the Windows platform plugin and style, and of those only
 # what the game, QMessageBox and the Windows style use, built for size.
-# Debian's tarball has no wintab (tablet events); direct2d goes with directwrite3.
+# Debian's tarball has no wintab (tablet events). No DirectWrite 3, whose font
+# database would take GDI's place; Direct2D stays, as Qt 6.8's Windows font
+# database does not build without it.
 # No HarfBuzz: the game's texts are Japanese and plain Latin, which need no
 # shaping, and without it Qt places one glyph per character, unkerned, as
 # Windows' own GDI text does.
@@ -32,12 +34,12 @@ qt_options=(
     -nomake tests -nomake examples
     -no-feature-network -no-feature-sql -no-feature-dbus -no-feature-testlib
     -no-feature-printsupport -no-feature-concurrent -no-feature-xml -no-opengl
-    -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite3
+    -no-feature-tabletevent -no-feature-directwrite3
     -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -no-feature-harfbuzz -no-freetype
     # Widgets and dialogs the game never shows. The Windows style needs item
     # views, spin boxes, tab widgets, text edits and the input dialog (Qt 6.4 uses them
-    # unconditionally), so those stay.
-    -no-feature-graphicsview -no-feature-graphicseffect -no-feature-mdiarea -no-feature-dockwidget
+    # unconditionally), and Qt 6.8's Windows 11 style a graphics effect, so those stay.
+    -no-feature-graphicsview -no-feature-mdiarea -no-feature-dockwidget
     -no-feature-textbrowser -no-feature-syntaxhighlighter -no-feature-calendarwidget -no-feature-datetimeedit
     -no-feature-fontcombobox -no-feature-toolbox -no-feature-splitter
     -no-feature-splashscreen -no-feature-lcdnumber -no-feature-dial -no-feature-keysequenceedit
