@@ -38,8 +38,8 @@ qt_options=(
     -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -no-feature-harfbuzz -no-freetype
     # Widgets and dialogs the game never shows. The Windows style needs item
     # views, spin boxes, tab widgets, text edits and the input dialog (Qt 6.4 uses them
-    # unconditionally), and Qt 6.8's Windows 11 style a graphics effect, so those stay.
-    -no-feature-graphicsview -no-feature-mdiarea -no-feature-dockwidget
+    # unconditionally), so those stay.
+    -no-feature-graphicsview -no-feature-graphicseffect -no-feature-mdiarea -no-feature-dockwidget
     -no-feature-textbrowser -no-feature-syntaxhighlighter -no-feature-calendarwidget -no-feature-datetimeedit
     -no-feature-fontcombobox -no-feature-toolbox -no-feature-splitter
     -no-feature-splashscreen -no-feature-lcdnumber -no-feature-dial -no-feature-keysequenceedit
