@@ -95,8 +95,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     // does before it comes here; Qt 6.4 delivers it.
     if (!quitting_ && !desktop::windowLost(this)) {
         event->ignore();
-        if (!askingToQuit_ && warningsOpen_ == 0)
-            onEndTriggered();
+        if (warningsOpen_ == 0)
+            onEndTriggered();  // which asks nothing new while it asks
         return;
     }
     // What the window was asking goes with it: a pending question as キャンセル.
