@@ -8,9 +8,9 @@
       Writes Qt's LGPL-3 and GPL-3 texts into FOLDER.
   qt_notices.py notices OUT.json LINK_MAP
       Writes the notices of the entries the executable contains, as its linker
-      map lists its objects: an entry with sources of its own is kept if one
-      of them, or a source that #includes one of them, was linked; one without (data,
-      headers) if a linked source lies in or below its folder.
+      map lists its objects: an entry is kept if one of its sources, or a source
+      that #includes one of its files, was linked; one with no such source
+      (data) if a linked source lies in or below its folder.
 """
 import json
 import os
@@ -32,6 +32,11 @@ def including(sources, includers):
                 found.add(includer)
                 todo.append(includer)
     return found
+
+
+def as_list(value):
+    """A field that Qt 6.4 writes as one string and later Qts also as a list of strings."""
+    return value if isinstance(value, list) else [value] if value else []
 
 
 def collect(source, out):
@@ -57,13 +62,18 @@ def collect(source, out):
             for name in filter(None, names):
                 with open(os.path.join(folder, name), encoding="utf-8", errors="replace") as file:
                     texts.append(file.read().strip())
-            # The files it names, else every file of its folder.
-            named = [os.path.basename(f) for f in entry.get("Files", "").split()]
-            sources = sorted(set(named) if named else {f for _, _, fs in os.walk(folder) for f in fs})
+            copyright = as_list(entry.get("Copyright"))
+            if "CopyrightFile" in entry:
+                with open(os.path.join(folder, entry["CopyrightFile"]), encoding="utf-8", errors="replace") as file:
+                    copyright.append(file.read().strip())
+            # The files it names (headers too: Qt 6.8 names CLDR's tables beside one
+            # unbuilt source), else every source of its folder.
+            named = {os.path.basename(f) for files in as_list(entry.get("Files")) for f in files.split()}
+            own = named or {f for _, _, fs in os.walk(folder) for f in fs if f.endswith(SOURCES)}
             entries.append({"Name": entry["Name"], "Version": entry.get("Version", ""),
-                            "License": entry.get("License", ""), "Copyright": entry.get("Copyright", ""),
+                            "License": entry.get("License", ""), "Copyright": "\n".join(copyright),
                             "Path": os.path.relpath(folder, source), "Texts": texts,
-                            "Sources": sorted(including({s for s in sources if s.endswith(SOURCES)}, includers))})
+                            "Sources": sorted(s for s in including(own, includers) if s.endswith(SOURCES))})
     licences = {}
     for name, older in (("LGPL-3.0-only.txt", "LICENSE.LGPL3"), ("GPL-3.0-only.txt", "LICENSE.GPL3")):
         path = os.path.join(source, "LICENSES", name)

@@ -36,16 +36,17 @@ qt_options=(
     -no-feature-printsupport -no-feature-concurrent -no-feature-xml -no-opengl
     -no-feature-tabletevent -no-feature-directwrite3
     -qt-zlib -qt-libpng -no-feature-jpeg -qt-pcre -no-feature-harfbuzz -no-freetype
-    # Widgets and dialogs the game never shows. The Windows style needs item
-    # views, spin boxes, tab widgets, text edits and the input dialog (Qt 6.4 uses them
-    # unconditionally), so those stay.
-    -no-feature-graphicsview -no-feature-graphicseffect -no-feature-mdiarea -no-feature-dockwidget
+    # Widgets and dialogs the game never shows. The Windows styles use some
+    # unconditionally, so those stay: item views, spin boxes, tab widgets, text
+    # edits and the input dialog (Qt 6.4 on); the graphics view, graphics effects,
+    # command link buttons and style sheets (Qt 6.8's Windows 11 style).
+    -no-feature-mdiarea -no-feature-dockwidget
     -no-feature-textbrowser -no-feature-syntaxhighlighter -no-feature-calendarwidget -no-feature-datetimeedit
     -no-feature-fontcombobox -no-feature-toolbox -no-feature-splitter
     -no-feature-splashscreen -no-feature-lcdnumber -no-feature-dial -no-feature-keysequenceedit
-    -no-feature-commandlinkbutton -no-feature-filedialog -no-feature-fontdialog -no-feature-colordialog
+    -no-feature-filedialog -no-feature-fontdialog -no-feature-colordialog
     -no-feature-errormessage -no-feature-progressdialog -no-feature-wizard -no-feature-undocommand
-    -no-feature-style-fusion -no-feature-style-stylesheet
+    -no-feature-style-fusion
     # Documents, formats and services the game never uses.
     -no-feature-pdf -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
     -no-feature-movie -no-feature-systemtrayicon -no-feature-sessionmanager -no-feature-mimetype
@@ -98,14 +99,15 @@ fail() {
     exit 1
 }
 
-# What Qt's source says of the third-party code in it, kept beside the cache.
-attributions=$cache/qt-$qt_version-attributions.json
+# What Qt's source says of the third-party code in it, kept beside the cache
+# (collected anew when the script that collects it changes).
+attributions=$cache/qt-$qt_version-attributions-$(sha256sum scripts/qt_notices.py | cut -c1-12).json
 collect_attributions() {  # unpacked source folder
     python3 "$source/scripts/qt_notices.py" collect "$1/src" "$attributions.new" && mv "$attributions.new" "$attributions"
 }
 
 if [ ! -f "$qt/bin/qt-cmake" ]; then
-    echo "nabrel: building a static Qt $qt_version for Windows into $qt (once; about 15 minutes on 2 cores)"
+    echo "nabrel: building a static Qt $qt_version for Windows into $qt (once; 10 to 15 minutes on 2 cores)"
     rm -rf "$work" "$logs"
     mkdir -p "$work/build" "$logs"
     fetch_qt_source "$work" || fail "fetching Qt's source" "$logs/source.log"
@@ -135,8 +137,10 @@ fi
 if [ -f "$out/CMakeCache.txt" ] && ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$out/CMakeCache.txt"; then
     rm -rf "$out/CMakeCache.txt" "$out/CMakeFiles"
 fi
+# Debian's Qt 6.8 source leaves a static Qt's plugins (the Windows platform
+# among them) unlinked unless asked: a Windows Qt is not a distribution's.
 "$qt/bin/qt-cmake" -S "$source" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" >/dev/null
 # The build's one time, for the linker's and strip's header time stamp and every zip entry.
 export SOURCE_DATE_EPOCH

@@ -21,13 +21,14 @@ wine wineboot --init >/dev/null 2>&1
 wineserver -w
 restart_wine
 # The prefix's files and registry, without the times Wine stamps on keys and
-# the devices it lists afresh whenever a program opens a window. Folders in
-# Temp are left out: the uninstaller runs from a copy there, which the next
-# start deletes (Wine leaves the emptied folder); a file left there counts.
+# the devices it lists afresh whenever a program opens a window (Wine 10 lists
+# them under ControlSet001). Folders in Temp are left out: the uninstaller runs
+# from a copy there, which the next start deletes (Wine leaves the emptied
+# folder); a file left there counts.
 snapshot() {
     (cd "$WINEPREFIX" && find . -path ./dosdevices -prune -o ! \( -type d -path './drive_c/users/*/Temp/*' \) \
         -printf '%y %p\n' | LC_ALL=C sort) >"$1"
-    awk '/^\[/ { devices = /^\[System\\\\CurrentControlSet\\\\(Control\\\\Class|Enum)\\\\/; sub(/\] [0-9]+$/, "]") }
+    awk '/^\[/ { devices = /^\[System\\\\(Current)?ControlSet[0-9]*\\\\(Control\\\\(Class|DeviceClasses)|Enum)\\\\/; sub(/\] [0-9]+$/, "]") }
         !devices && !/^#time=/' "$WINEPREFIX"/{system,user,userdef}.reg >>"$1"
 }
 before=$(mktemp)
