@@ -24,15 +24,16 @@ check "and the same installer" same_bytes "$out"/nabrel-*-win64-setup.exe "$agai
 rm -rf "$again"
 zip=$(ls "$out"/nabrel-*-win64.zip)
 download_complete() {
-    local dir
+    local dir notices readme
     dir=$(basename "$zip" .zip)
+    notices=$(unzip -p "$zip" "$dir/THIRD-PARTY-NOTICES.txt")
+    readme=$(unzip -p "$zip" "$dir/README.txt")
     [ "$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ')" = "$dir/ $dir/LICENSE.txt $dir/README.txt $dir/SOURCE.txt \
 $dir/THIRD-PARTY-NOTICES.txt $dir/licenses/ $dir/licenses/GPL-3.0-only.txt $dir/licenses/LGPL-3.0-only.txt $dir/nabrel.exe " ] &&
-        grep -q "^PCRE2 " <(unzip -p "$zip" "$dir/THIRD-PARTY-NOTICES.txt") &&
-        grep -q "^Unicode Common Locale Data Repository" <(unzip -p "$zip" "$dir/THIRD-PARTY-NOTICES.txt") &&
-        ! grep -q "^HarfBuzz" <(unzip -p "$zip" "$dir/THIRD-PARTY-NOTICES.txt") &&
+        grep -q "^PCRE2 " <<<"$notices" && grep -q "^Unicode Common Locale Data Repository" <<<"$notices" &&
+        ! grep -q "^HarfBuzz" <<<"$notices" &&
         grep -q "qt6-base=$(qt_source_version)" <(unzip -p "$zip" "$dir/SOURCE.txt") &&
-        grep -q "注意：点滅" <(unzip -p "$zip" "$dir/README.txt") && grep -q "WARNING: FLASHING" <(unzip -p "$zip" "$dir/README.txt")
+        grep -q "注意：点滅" <<<"$readme" && grep -q "WARNING: FLASHING" <<<"$readme"
 }
 check "the download: the player's README, the licences, notices of what Qt put in (PCRE2 and CLDR, not HarfBuzz)" download_complete
 check "nabrel.exe with ASLR (high entropy) and DEP" bash -c "x86_64-w64-mingw32-objdump -p '$out/nabrel.exe' |
