@@ -1,9 +1,48 @@
 #include "desktop/taskbar.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
+#if NABREL_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#endif
+
 namespace desktop {
+
+#if NABREL_HAVE_XCB
+namespace {
+
+xcb_atom_t atomNamed(xcb_connection_t* connection, const char* name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return atom;
+}
+
+// Asks the window manager, before the window maps, to leave it out of the
+// taskbar and the pager; Qt merges its own states into these when it shows it.
+void skipTaskbarOnX11(QWidget* window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const std::array<xcb_atom_t, 2> states = {atomNamed(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                              atomNamed(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                        atomNamed(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, states.size(), states.data());
+}
+
+}  // namespace
+#endif
 
 void keepOffTaskbar([[maybe_unused]] QWidget* window)
 {
@@ -15,6 +54,9 @@ void keepOffTaskbar([[maybe_unused]] QWidget* window)
     }();
     window->winId();
     window->windowHandle()->setTransientParent(hiddenOwner);
+#elif NABREL_HAVE_XCB
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        skipTaskbarOnX11(window);
 #endif
 }
 

@@ -1,5 +1,6 @@
 #include "screens/basNabrel.h"
 
+#include "desktop/minimised_windows.h"
 #include "screens/focus_keeper.h"
 #include "screens/frmDialog.h"
 
@@ -33,5 +34,7 @@ frmDialog* ShowChoiceDialog(const QString& prompt, const QString& option1, const
         Qt::SingleShotConnection);
     dialog->show();
     screens::keepFocusWhileOpen(*dialog);
+    if (owner)
+        desktop::returnWithOwner(*dialog, *owner);
     return dialog;
 }

@@ -1,5 +1,7 @@
 #include "screens/focus_keeper.h"
 
+#include "desktop/minimised_windows.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -58,7 +60,7 @@ private:
         const QWidget* modal = QApplication::activeModalWidget();
         if (rival_ && focused && focused == rival_->window()->windowHandle() && window_.isVisible() &&
             (!modal || modal == &window_))
-            window_.activateWindow();
+            desktop::bringBack(window_);  // also from minimised
     }
 
     QWidget& window_;

@@ -13,7 +13,7 @@
 #include <QTimer>
 
 frmGameOver::frmGameOver(household::RandomSource& random, desktop::MotionPreference& motion, QWidget* parent)
-    : QWidget(parent, screens::kFixedDialogFrame),
+    : QWidget(parent, screens::kGameOverFrame),
       ui_(std::make_unique<Ui::frmGameOver>()), random_(random), motion_(motion), tmrTimer1_(new QTimer(this))
 {
     ui_->setupUi(this);

@@ -1,6 +1,7 @@
 #include "screens/frmMain.h"
 
 #include "desktop/lost_window_watcher.h"
+#include "desktop/minimised_windows.h"
 #include "screens/basNabrel.h"
 #include "screens/design_fonts.h"
 #include "screens/design_units.h"
@@ -133,10 +134,8 @@ void frmMain::ShowChoiceDialog(const household::Question& question)
 
 void frmMain::raiseChoiceDialog()
 {
-    if (!choice_)
-        return;
-    choice_->raise();
-    choice_->activateWindow();
+    if (choice_)
+        desktop::bringBack(*choice_);
 }
 
 void frmMain::dropChoiceDialog()
@@ -148,15 +147,22 @@ void frmMain::dropChoiceDialog()
 
 void frmMain::gameEnded(const std::string& resultText)
 {
-    // A screen that is still open is reused as it is: no new load, no reseed.
-    // One already closed may still await deletion; it is not brought back.
-    if (!gameOver_ || !gameOver_->isVisible())
+    // A screen that is still open, minimised or not, is reused as it is: no
+    // new load, no reseed. One already closed may still await deletion; it is
+    // not brought back.
+    const bool reused = gameOver_ && gameOver_->isVisible();
+    if (!reused) {
         gameOver_ = new frmGameOver(services_.random, services_.motion);
+        desktop::returnWithOwner(*gameOver_, *this);
+    }
     gameOver_->lblTitle()->setText(QString::fromStdString(resultText));
     refresh();
-    // In front with the keyboard, also when shown again from behind the main window.
-    gameOver_->show();
-    gameOver_->raise();
+    // In front with the keyboard, also when shown again from behind the main
+    // window or from minimised.
+    if (reused)
+        desktop::bringBack(*gameOver_);
+    else
+        gameOver_->show();
     screens::keepFocusWhileOpen(*gameOver_, this);
 }
 

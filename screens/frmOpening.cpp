@@ -22,8 +22,12 @@ frmOpening::~frmOpening() = default;
 
 void frmOpening::onStartClicked()
 {
-    // The main window is open before the title screen goes, so the program never runs out of windows here.
+    // The title screen leaves the screen before the main window maps: a window
+    // manager that numbers the windows sharing a caption (KWin) would number
+    // the main window otherwise. The program's end is looked for only once the
+    // event loop is back, and by then the main window is on screen.
     auto* main = new frmMain(services_);
+    hide();
     main->show();
     close();
 }

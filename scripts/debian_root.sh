@@ -36,8 +36,11 @@ host=$(. /etc/os-release && echo "$VERSION_CODENAME")
 source_of() { apt-get indextargets --format '$(CODENAME) $(REPO_URI)' | awk -v c="$1" '$1 == c {print $2; exit}'; }
 mirror=$(source_of "$host")
 security=$(source_of "$host-security")
-mirror=${mirror:-http://deb.debian.org/debian/}
-security=${security:-${mirror%/debian/}/debian-security/}
+if [ -z "$mirror" ]; then
+    echo "nabrel: apt lists no Debian package source for this machine's release ($host); run 'apt-get update'" \
+        "or add one, then try again" >&2
+    exit 1
+fi
 
 # A root whose list of sources and packages is not this one's is brought up to date.
 stamp=$(printf '%s\n' "$codename" "$mirror" "$security" "${game_packages[@]}" "${test_packages[@]}" | sha256sum | cut -c1-16)
@@ -50,11 +53,11 @@ if [ ! -f "$root/.nabrel-made" ]; then
     rm -rf --one-file-system "$root"
     mv "$root.new" "$root"
 fi
-cat >"$root/etc/apt/sources.list" <<EOF
-deb $mirror $codename main
-deb $mirror $codename-updates main
-deb $security $codename-security main
-EOF
+{
+    echo "deb $mirror $codename main"
+    echo "deb $mirror $codename-updates main"
+    [ -z "$security" ] || echo "deb $security $codename-security main"
+} >"$root/etc/apt/sources.list"
 cp /etc/resolv.conf /etc/hosts "$root/etc/"
 name="Debian $(. "$root/etc/os-release" && echo "${VERSION_ID:-$codename} ($codename)")"
 

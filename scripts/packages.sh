@@ -53,7 +53,7 @@ game_packages=(
 # What the tests of a build need besides (the Windows build's own: windows.sh).
 test_packages=(
     dpkg-dev libgtest-dev
-    xvfb openbox xdotool wmctrl x11-utils imagemagick sway qt6-wayland wtype grim
+    xvfb openbox kwin-x11 kwin-style-breeze mutter xdotool wmctrl x11-utils imagemagick sway qt6-wayland wtype grim
     dbus at-spi2-core python3-pyatspi python3-xlib python3-dbus python3-gi strace procps
     lintian appstream desktop-file-utils man-db file diffoscope-minimal devscripts
 )

@@ -132,6 +132,11 @@ if [ ! -f "$attributions" ]; then
     collect_attributions "$work"
     rm -rf "$work"
 fi
+# The cache keeps only what these options use: a Qt or attributions of another
+# version, compiler, option list or collector go (each Qt is about 90 MB).
+for old in "$cache"/qt-*-win64-* "$cache"/qt-*-attributions-*.json; do
+    [ -e "$old" ] && [ "$old" != "$qt" ] && [ "$old" != "$attributions" ] && rm -rf --one-file-system "$old"
+done
 
 # A build folder configured against another Qt (older options) starts afresh.
 if [ -f "$out/CMakeCache.txt" ] && ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$out/CMakeCache.txt"; then

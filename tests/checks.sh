@@ -22,14 +22,16 @@ check() {
 # Repeats a command until it succeeds, for at most 30 seconds: a generous
 # deadline, so a loaded machine only makes the test slower, never red. When
 # it passes, says on standard error what it waited for.
+# Polls soon at first and then less often: each try starts processes, which
+# a long wait would otherwise spend the machine's time on.
 wait_for() {
-    local deadline=$((SECONDS + 30))
+    local deadline=$((SECONDS + 30)) pause=(0.02 0.05 0.05 0.1 0.1 0.2) tries=0
     until "$@"; do
         if ((SECONDS >= deadline)); then
             echo "gave up after 30 s waiting for: $*" >&2
             return 1
         fi
-        sleep 0.05
+        sleep "${pause[tries < 5 ? tries++ : 5]}"
     done
 }
 
@@ -40,8 +42,9 @@ same_bytes() {
     return 1
 }
 
-# The closing line every runner reads; the test's exit status with it.
+# The closing line every runner reads, naming the window manager on a
+# display test's display; the test's exit status with it.
 report() {
-    echo "$passed passed, $failed failed"
+    echo "${NABREL_WM:+$NABREL_WM: }$passed passed, $failed failed"
     [ "$failed" -eq 0 ]
 }

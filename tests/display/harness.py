@@ -1,6 +1,7 @@
 """The display tests' one Python module: checks, waits that fail loudly, and
 the game's windows on an X display through xdotool. Expects a display with a
 window manager."""
+import os
 import subprocess
 import time
 
@@ -18,7 +19,8 @@ def check(what, ok):
 
 
 def report():
-    print(f"{passed} passed, {failed} failed")
+    wm = os.environ.get("NABREL_WM")
+    print(f"{wm + ': ' if wm else ''}{passed} passed, {failed} failed")
     return 1 if failed else 0
 
 

@@ -39,9 +39,47 @@ no_window() { [ -z "$(windows_sized "$@")" ]; }
 # The id of the (first) such window, once there is one.
 find_window() { local ids; ids=$(windows_sized "$@") && [ -n "$ids" ] && echo "${ids%%$'\n'*}"; }
 window_id() { wait_for find_window "$@"; }
-# Whether a window is no longer on screen (closed or destroyed).
-gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+# Whether a window is on screen, or no longer (closed, destroyed or minimised).
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+gone() { ! viewable "$1"; }
 process_gone() { ! kill -0 "$pid" 2>/dev/null; }
+
+# "x y width height" of a window's frame on the screen.
+frame_geometry() {
+    local x y w h l r t b
+    read -r x y w h <<<"$(client_geometry "$1")"
+    read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ,)"
+    echo $((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))
+}
+# A point of a window's rectangle X Y W H (client coordinates) that no window
+# stacked above it covers, nor comes within 6 pixels of (a manager may take
+# clicks just outside a frame for resizing), in the window's coordinates.
+uncovered_point() {  # window x y w h
+    local id seen="" above=() x y w h px py frame fx fy fw fh covered
+    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*'); do
+        [ -n "$seen" ] && viewable "$id" && above+=("$(frame_geometry "$id")")
+        ((id == $1)) && seen=1
+    done
+    read -r x y w h <<<"$(client_geometry "$1")"
+    for ((py = $3; py < $3 + $5; py += 2)); do
+        for ((px = $2; px < $2 + $4; px += 2)); do
+            covered=""
+            for frame in "${above[@]}"; do
+                read -r fx fy fw fh <<<"$frame"
+                ((x + px > fx - 6 && x + px < fx + fw + 6 && y + py > fy - 6 && y + py < fy + fh + 6)) &&
+                    covered=1 && break
+            done
+            [ -z "$covered" ] && echo "$px $py" && return 0
+        done
+    done
+    return 1
+}
+# Clicks a point of a window's rectangle that nothing covers, wherever the
+# window manager placed the windows above it.
+click_in() {  # window x y w h
+    local point
+    point=$(uncovered_point "$@") && click_at "$1" $point
+}
 
 # X delivers input in order, so keys need no pause between them.
 key() { xdotool key --clearmodifiers "$@"; }
@@ -160,7 +198,9 @@ transient_dialog() {
     xprop -id "$1" WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE | grep -q 'WM_TRANSIENT_FOR(WINDOW)' &&
         xprop -id "$1" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG
 }
-normal_window() { ! transient_dialog "$1"; }
+normal_window() { ! transient_dialog "$1" && ! xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
+# A window kept off the taskbar: a transient dialog, or one that asks to be skipped.
+off_taskbar() { transient_dialog "$1" || xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
 transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | grep -qi "# $(printf '0x%x' "$2")\$"; }
 
 # A window's colour changes over some seconds, as flashes.py sees one pixel.

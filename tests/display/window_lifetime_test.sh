@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Windows going away at every moment of a game: each moment × which window
-# goes × how (closed through its frame, destroyed by another X client).
+# goes × how (closed through its frame, destroyed by another X client, or
+# minimised by the window manager and then reached for as a player would).
 # Afterwards the game goes on and the next key works, or the program has
 # ended with exit code 0; the sanitizers stay silent. Run it under with_display.sh.
 # Usage: window_lifetime_test.sh NABREL_EXECUTABLE LOG_DIR
@@ -72,8 +73,50 @@ ends_soundly() {
     [ "$code" = 0 ] || { echo "exit code $code"; return 1; }
 }
 
-# What the program must show right after the window went, before anything else is sent.
+active_in() { local id; for id; do active_is "$id" && return 0; done; return 1; }
+box_moment() { case $1 in *warning | end_question) ;; *) return 1 ;; esac; }
+# Whether the window manager offers a frame close (_NET_WM_ALLOWED_ACTIONS).
+offers_close() { xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q '_NET_WM_ACTION_CLOSE\b'; }
+
+# A minimised window comes back, mapped and with the keyboard, the way a
+# player reaches for it: the main window through its taskbar entry (with
+# whatever was open in front of it), a box or the choice dialog by activating
+# the main window (which some managers do themselves) or else by an action
+# key, and the game-over screen with the next game's ending. A manager may
+# refuse to minimise (mutter honours a frame without Minimise, KWin keeps a
+# dialog up while its main window shows): then the window stays as it was.
+comes_back() {  # moment, what
+    wm_sync
+    viewable "$target" && return 0
+    minimised=$((minimised + 1))
+    case "$2" in
+    main)
+        xdotool windowactivate "$main" && wait_for viewable "$main" || return 1
+        [ -z "$open" ] || wait_for viewable "$open" || return 1
+        # The keyboard with the box that blocks it, else with it or what is pending in front of it.
+        if box_moment "$1"; then wait_for active_is "$open"; else wait_for active_in "$main" $open; fi
+        ;;
+    open)
+        xdotool windowactivate "$main" && wm_sync
+        viewable "$open" || box_moment "$1" || { wait_for active_is "$main" && key 1; }
+        wait_for viewable "$open" && wait_for active_is "$open"
+        ;;
+    game_over)
+        activate "$main" && ! viewable "$open" && menu_entry s && play_until_game_over Return &&
+            [ "$(window_id Nabrel 402 213)" = "$open" ] && wait_for active_is "$open"
+        ;;
+    esac
+}
+
+# What the program must show right after the window went, before anything else
+# is sent. A close that the manager does not offer may be refused (KWin) or
+# carried out all the same (mutter); one it offers must be carried out.
 settled() {  # moment, what, how
+    if [ "$3" = frame ] && [ -z "$closable" ]; then
+        wm_sync
+        viewable "$target" && return  # refused: the game goes on as it was
+    fi
+    [ "$3" = minimise ] && { comes_back "$1" "$2"; return; }
     case "$2" in
     main)
         if [ "$3" = destroy ]; then
@@ -91,7 +134,7 @@ settled() {  # moment, what, how
 
 runs=0
 run_case() {  # moment, what goes, how
-    local moment=$1 what=$2 how=$3 target log
+    local moment=$1 what=$2 how=$3 target closable="" log
     runs=$((runs + 1))
     log="$logs/$runs.$moment.$what.$how.log"
     "$nabrel" >/dev/null 2>"$log" &
@@ -109,7 +152,12 @@ run_case() {  # moment, what goes, how
     main) target=$main ;;
     open | game_over) target=$open ;;
     esac
-    if [ "$how" = frame ]; then wmctrl -i -c "$target"; else xdotool windowclose "$target"; fi
+    offers_close "$target" && closable=yes
+    case $how in
+    frame) wmctrl -i -c "$target" ;;
+    destroy) xdotool windowclose "$target" ;;
+    minimise) xdotool windowminimize "$target" ;;
+    esac
     settled "$moment" "$what" "$how" || { echo "nothing happened"; return 1; }
     ends_soundly || return 1
     ! grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$log"
@@ -125,14 +173,15 @@ table=(
     "menu:"
 )
 started=$SECONDS
+minimised=0
 for row in "${table[@]}"; do
     moment=${row%%:*}
     for what in main ${row#*:}; do
-        for how in frame destroy; do
+        for how in frame destroy minimise; do
             check "$moment: $what by $how" run_case "$moment" "$what" "$how"
             [ -n "$pid" ] && { kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=""; }
         done
     done
 done
-echo "# $((passed + failed)) cases in $((SECONDS - started)) s"
+echo "# $((passed + failed)) cases in $((SECONDS - started)) s; $NABREL_WM minimised $minimised windows when asked"
 report
