@@ -198,9 +198,9 @@ transient_dialog() {
     xprop -id "$1" WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE | grep -q 'WM_TRANSIENT_FOR(WINDOW)' &&
         xprop -id "$1" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG
 }
-normal_window() { ! transient_dialog "$1" && ! xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
 # A window kept off the taskbar: a transient dialog, or one that asks to be skipped.
 off_taskbar() { transient_dialog "$1" || xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
+normal_window() { ! off_taskbar "$1"; }
 transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | grep -qi "# $(printf '0x%x' "$2")\$"; }
 
 # A window's colour changes over some seconds, as flashes.py sees one pixel.
