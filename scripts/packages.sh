@@ -57,3 +57,9 @@ test_packages=(
     dbus at-spi2-core python3-pyatspi python3-xlib python3-dbus python3-gi strace procps
     lintian appstream desktop-file-utils man-db file diffoscope-minimal devscripts
 )
+# What the Windows package's build (windows.sh) and its play under Wine
+# (windows_test.sh) need besides the game's.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev dpkg-dev zip nsis
+    wine wine64 unzip
+)

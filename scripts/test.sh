@@ -1,39 +1,67 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: on this machine's Debian as built for
-# release and under AddressSanitizer + UndefinedBehaviorSanitizer +
-# LeakSanitizer, then the Windows package played under Wine; then the release
-# build's tests once more in a root of the other Debian release (13 on a
-# Debian 12 machine, 12 on a Debian 13 one). Every part runs; the last lines
-# say which passed, and the exit status is 0 only if all did.
+# Sets up, builds and runs every test, in two lanes side by side: this
+# machine's Debian, as built for release and under AddressSanitizer +
+# UndefinedBehaviorSanitizer + LeakSanitizer; and, at a lower priority, the
+# release build's tests in a root of the other Debian release (13 on a Debian
+# 12 machine, 12 on a Debian 13 one), then the Windows package played under
+# Wine. Every part runs; a line a minute says how far each lane is, the last
+# lines say which part passed, and the exit status is 0 only if all did.
 set -uo pipefail
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
 bash scripts/setup.sh default asan || exit 1
+# The other lane installs nothing on this machine: two apt-gets at once fail.
+ensure_packages "${windows_packages[@]}" debootstrap || exit 1
 echo "nabrel: set up and built in $SECONDS s"
 host=$(. /etc/os-release && echo "Debian $VERSION_ID ($VERSION_CODENAME)")
 other=(13 trixie)
 [[ $host == *"(trixie)" ]] && other=(12 bookworm)
-results=()
-passed=0
-failed=0
-skipped=0
-part() {  # what command...
-    local what=$1 status=0 started=$SECONDS
-    shift
+lanes=$(mktemp -d)
+trap 'rm -rf "$lanes"' EXIT
+
+# Runs a part of a lane, noting what it runs in $lanes/LANE.now and how it
+# ended in $lanes/results.
+part() {  # lane what command...
+    local lane=$1 what=$2 status=0 started=$SECONDS
+    shift 2
+    echo "$what" >"$lanes/$lane.now"
     echo "== $what =="
     "$@" || status=$?
     what="$what ($((SECONDS - started)) s)"
     case $status in
-    0) results+=("passed   $what") && passed=$((passed + 1)) ;;
-    77) results+=("skipped  $what") && skipped=$((skipped + 1)) ;;
-    *) results+=("FAILED   $what") && failed=$((failed + 1)) ;;
-    esac
+    0) echo "passed   $what" ;;
+    77) echo "skipped  $what" ;;
+    *) echo "FAILED   $what" ;;
+    esac >>"$lanes/results"
+    rm "$lanes/$lane.now"
 }
-part "$host: the default preset's tests" ctest --preset default
-part "$host: the asan preset's tests" ctest --preset asan
-# The first run on a machine builds the static Qt for Windows (see README).
-part "$host: the Windows package under Wine" timeout 5400 bash tests/app/windows_test.sh build/windows
-part "Debian ${other[0]} (${other[1]}), in a root: the default preset's tests" bash scripts/debian_root.sh "${other[1]}"
+
+# The other lane, its output kept for the end. The first run on a machine
+# makes the root and builds the static Qt for Windows (see README).
+(
+    renice -n 10 -p "$BASHPID" >/dev/null  # its builds give way to this lane's display tests
+    part other "Debian ${other[0]} (${other[1]}), in a root: the default preset's tests" \
+        bash scripts/debian_root.sh "${other[1]}"
+    part other "$host: the Windows package under Wine" timeout 5400 bash tests/app/windows_test.sh build/windows
+) >"$lanes/other.log" 2>&1 </dev/null &
+other_lane=$!
+(
+    minutes=0
+    while sleep 60; do
+        echo "nabrel: $((minutes += 1)) min: running $(cat "$lanes"/*.now 2>/dev/null | paste -sd';' | sed 's/;/; /g')"
+    done
+) &
+ticker=$!
+
+part this "$host: the default preset's tests" ctest --preset default
+part this "$host: the asan preset's tests" ctest --preset asan
+wait "$other_lane"
+kill "$ticker" 2>/dev/null
+wait "$ticker" 2>/dev/null
+echo "== the other lane's output =="
+cat "$lanes/other.log"
 echo "== every part =="
-printf '%s\n' "${results[@]}"
-echo "parts: $passed passed, $failed failed, $skipped skipped"
-((failed == 0))
+cat "$lanes/results"
+echo "parts: $(grep -c ^passed "$lanes/results") passed, $(grep -c ^FAILED "$lanes/results") failed," \
+    "$(grep -c ^skipped "$lanes/results") skipped"
+! grep -q ^FAILED "$lanes/results"

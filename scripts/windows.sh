@@ -15,8 +15,7 @@ out=$(realpath -m "${1:-build/windows}")
 cache=${NABREL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/nabrel}
 mingw=x86_64-w64-mingw32
 
-ensure_packages "${game_packages[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-    mingw-w64-x86-64-dev dpkg-dev zip nsis
+ensure_packages "${game_packages[@]}" "${windows_packages[@]}"
 host_cmake_dir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake  # the host's Qt tools
 
 qt_version=$(qt_source_version)

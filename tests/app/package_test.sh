@@ -34,10 +34,10 @@ man_page_of_this_version() { zcat "$root/usr/share/man/man6/nabrel.6.gz" | grep 
 not_told=()
 lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1 &&
     not_told=(--suppress-tags appstream-metadata-validation-failed)
-lintian_silent() {
-    lintian --fail-on error,warning "${not_told[@]}" "$deb" 2>/dev/null | grep -v "^I:"
-    [ "${PIPESTATUS[0]}" = 0 ]
-}
+# One run of lintian, the slowest check, with its notes (-I) for hardened.
+lintian -I --fail-on error,warning "${not_told[@]}" "$deb" >"$scratch/lintian" 2>/dev/null
+lintian_status=$?
+lintian_silent() { ! grep -v "^I:" "$scratch/lintian" && [ "$lintian_status" = 0 ]; }
 check "named with the version" [ "$(basename "$deb")" = "nabrel_${version}_$(dpkg --print-architecture).deb" ]
 check "package version" [ "$(dpkg-deb -f "$deb" Version)" = "$version" ]
 check "libraries computed, fonts a hard dependency" depends_on_libraries_and_fonts
@@ -69,7 +69,7 @@ not_asked=()
 readelf -n "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/crt1.o" | grep -q IBT || not_asked+=(--nocfprotection)
 [ "$(dpkg --print-architecture)" != arm64 ] && grep -q -- --nobranchprotection <(hardening-check --help 2>&1) &&
     not_asked+=(--nobranchprotection)
-hardened() { ! lintian -I "$deb" 2>/dev/null | grep hardening- && hardening-check --quiet "${not_asked[@]}" "$root/usr/games/nabrel"; }
+hardened() { ! grep hardening- "$scratch/lintian" && hardening-check --quiet "${not_asked[@]}" "$root/usr/games/nabrel"; }
 check "hardened: no lintian hardening tag, every hardening-check line yes" hardened
 warned_and_calm_one_click_away() {
     grep -q "^\.SH WARNING" <(zcat "$root/usr/share/man/man6/nabrel.6.gz") &&

@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=$(realpath -m "${1:-$root/build/windows}")
 source "$root/scripts/packages.sh"
-ensure_packages wine wine64 unzip || exit 1
+ensure_packages "${windows_packages[@]}" || exit 1
 
 if ! bash "$root/scripts/windows.sh" "$out"; then
     echo "FAIL the Windows package builds"

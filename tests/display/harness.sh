@@ -1,62 +1,67 @@
 # The display tests' one shell library: checks and waits (checks.sh), and the
-# game's windows on an X display, read with xprop, xwininfo and xdotool.
-# Sourced; expects $pid to hold the game's process id.
+# game's windows on an X display, looked at through xq.py and driven with
+# xdotool and wmctrl. Sourced; expects $pid to hold the game's process id.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
 
-# "x y width height" of a window's client area on the screen.
-client_geometry() {
-    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-        /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print x, y, w, h}'
+# Asks xq.py, started once for the sourcing shell, and leaves its answer's
+# lines in the array named $1: no subshell, no new process. Not in a pipeline,
+# which bash runs without the coprocess, nor in two subshells at once.
+coproc XQ { exec /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/xq.py"; }
+disown "$XQ_PID"  # ends with this shell's end of the pipe; no plain wait waits for it
+xq() {  # array query...
+    local -n xq_lines=$1
+    local xq_line
+    xq_lines=()
+    echo "${*:2}" >&"${XQ[1]}" || return 1
+    while IFS= read -r xq_line <&"${XQ[0]}"; do
+        [ "$xq_line" = . ] && return 0
+        xq_lines+=("$xq_line")
+    done
+    return 1
 }
 
-# "id width height" of each of the game's windows on screen, as the window
-# manager lists them: one read of its client list, so a window that comes or
-# goes meanwhile is never missed by a search walking the window tree, and one
-# look at each window. Menus are not managed: see open_menu.
-our_windows() {
-    local id
-    for id in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*'); do
-        [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$pid" ] || continue
-        xwininfo -id "$id" 2>/dev/null | awk -v id=$((id)) '/Map State: IsViewable/ {shown = 1}
-            /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {if (shown) print id, w, h}'
+# "x y width height" of a window's client area on the screen.
+client_geometry() { local at; xq at geometry "$1" && echo "${at[@]}"; }
+
+# "xq NAME windows $pid" gives "id width height type caption" of each of the
+# game's windows on screen, as the window manager lists them: one read of its
+# client list, so a window that comes or goes meanwhile is never missed by a
+# search walking the window tree. Menus are not managed: see open_menu.
+
+# Leaves in $sized the ids of the game's windows whose caption contains $1 and
+# whose client is $2 x $3, give or take $size_slack pixels (none unless set).
+size_up() {
+    local id w h kind name slack=${size_slack:-0} line ours
+    sized=()
+    xq ours windows "$pid" || return 1
+    for line in "${ours[@]}"; do
+        read -r id w h kind name <<<"$line"
+        [[ "$name" == *"$1"* ]] || continue
+        ((w >= $2 - slack && w <= $2 + slack && h >= $3 - slack && h <= $3 + slack)) && sized+=("$id")
     done
     return 0
 }
-
-# The game's windows whose caption contains $1 and whose client is $2 x $3,
-# give or take $size_slack pixels (none unless set).
-windows_sized() {
-    local id w h slack=${size_slack:-0}
-    while read -r id w h; do
-        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == *"$1"* ]] || continue
-        if ((w >= $2 - slack && w <= $2 + slack && h >= $3 - slack && h <= $3 + slack)); then echo "$id"; fi
-    done < <(our_windows)
-}
-window_count_is() { [ "$(our_windows | wc -l)" = "$1" ]; }
-has_window() { [ -n "$(windows_sized "$@")" ]; }
-no_window() { [ -z "$(windows_sized "$@")" ]; }
+window_count_is() { local ours; xq ours windows "$pid" && ((${#ours[@]} == $1)); }
+has_window() { size_up "$@" && ((${#sized[@]})); }
+no_window() { size_up "$@" && ((${#sized[@]} == 0)); }
 # The id of the (first) such window, once there is one.
-find_window() { local ids; ids=$(windows_sized "$@") && [ -n "$ids" ] && echo "${ids%%$'\n'*}"; }
+find_window() { size_up "$@" && ((${#sized[@]})) && echo "${sized[0]}"; }
 window_id() { wait_for find_window "$@"; }
 # Whether a window is on screen, or no longer (closed, destroyed or minimised).
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+viewable() { local seen; xq seen viewable "$1" && [ "${seen[*]}" = yes ]; }
 gone() { ! viewable "$1"; }
 process_gone() { ! kill -0 "$pid" 2>/dev/null; }
 
 # "x y width height" of a window's frame on the screen.
-frame_geometry() {
-    local x y w h l r t b
-    read -r x y w h <<<"$(client_geometry "$1")"
-    read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ,)"
-    echo $((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))
-}
+frame_geometry() { local at; xq at frame "$1" && echo "${at[@]}"; }
 # A point of a window's rectangle X Y W H (client coordinates) that no window
 # stacked above it covers, nor comes within 6 pixels of (a manager may take
 # clicks just outside a frame for resizing), in the window's coordinates.
 uncovered_point() {  # window x y w h
-    local id seen="" above=() x y w h px py frame fx fy fw fh covered
-    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*'); do
+    local id seen="" above=() x y w h px py frame fx fy fw fh covered stacking
+    xq stacking stacking
+    for id in "${stacking[@]}"; do
         [ -n "$seen" ] && viewable "$id" && above+=("$(frame_geometry "$id")")
         ((id == $1)) && seen=1
     done
@@ -88,10 +93,10 @@ click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # window, x, 
 # Returns once the window manager has handled every request sent to it before
 # (it handles them in order): the number of desktops is raised by one, seen
 # to change, and put back.
-desktops_are() { xprop -root _NET_NUMBER_OF_DESKTOPS | grep -q "= $1\$"; }
+desktops_are() { local now; xq now desktops && [ "${now[*]}" = "$1" ]; }
 wm_sync() {
     local desktops
-    desktops=$(xprop -root _NET_NUMBER_OF_DESKTOPS | awk '{print $3}')
+    xq desktops desktops
     wmctrl -n $((desktops + 1))
     wait_for desktops_are $((desktops + 1))
     wmctrl -n "$desktops"
@@ -100,10 +105,12 @@ wm_sync() {
 
 # The main window: 312 wide, taller than its client area because of the menu bar.
 find_main_window() {
-    local id w h
-    while read -r id w h; do
+    local id w h _ line ours
+    xq ours windows "$pid" || return 1
+    for line in "${ours[@]}"; do
+        read -r id w h _ <<<"$line"
         [ "$w" = "$(scaled 312)" ] && [ "$h" -gt "$(scaled 213)" ] && echo "$id" && return 0
-    done < <(our_windows)
+    done
     return 1
 }
 main_window() { wait_for find_main_window; }
@@ -126,7 +133,7 @@ menu_entry() {  # key [opener...]
     popup=$(open_menu "${@:2}") && key "$1" && wait_for gone "$popup"
 }
 
-active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+active_is() { local active; xq active active && [ "${active[*]}" = "$1" ]; }
 # Keys go only to a window known to be active. A window that keeps the
 # keyboard while it settles gives it up after a second: asked again meanwhile.
 activation_holds() { active_is "$1" || { xdotool windowactivate "$1" >/dev/null 2>&1; sleep 0.1; active_is "$1"; }; }
@@ -151,12 +158,13 @@ dialog_key() {
 # A message box over the main window: a dialog window of ours that is neither
 # the choice dialog nor the title or game-over screen.
 find_message_box() {
-    local id w h
-    while read -r id w h; do
+    local id w h kind _ line ours
+    xq ours windows "$pid" || return 1
+    for line in "${ours[@]}"; do
+        read -r id w h kind _ <<<"$line"
         [ "$w $h" = "$(scaled 402) $(scaled 213)" ] || [ "$w $h" = "$(scaled 270) $(scaled 94)" ] && continue
-        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG || continue
-        echo "$id" && return 0
-    done < <(our_windows)
+        [ "$kind" = _NET_WM_WINDOW_TYPE_DIALOG ] && echo "$id" && return 0
+    done
     return 1
 }
 message_box() { wait_for find_message_box; }

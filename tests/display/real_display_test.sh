@@ -158,7 +158,8 @@ check "it is transient for the main window" transient_for "$dialog" "$main"
 check "the main window takes the keyboard while it is pending" activate "$main"
 key 2
 check "an action while it is pending brings it to the front" wait_for active_is "$dialog"
-check "and opens no second one" [ "$(windows_sized 'コマンド' 270 94 | wc -l)" = 1 ]
+one_dialog() { size_up 'コマンド' 270 94 && ((${#sized[@]} == 1)); }
+check "and opens no second one" one_dialog
 dialog_key Escape
 wait_for no_window 'コマンド' 270 94
 activate "$main"

@@ -45,7 +45,7 @@ for dpi in 96 120 144; do
     activate "$title"
     key Return
     # The main window's client holds its menu bar too: measured at 100 %, scaled after.
-    [ "$dpi" = 96 ] && main_height=$(client_geometry "$(main_window)" | cut -d' ' -f4)
+    [ "$dpi" = 96 ] && read -r _ _ _ main_height <<<"$(client_geometry "$(main_window)")"
     check "START! opens the main window, $(scaled 312) x $(scaled "$main_height")" \
         wait_for has_window Nabrel "$(scaled 312)" "$(scaled "$main_height")"
     main=$(window_id Nabrel "$(scaled 312)" "$(scaled "$main_height")")
