@@ -22,7 +22,7 @@ check() {
 # Repeats a command until it succeeds, for at most 30 seconds: a generous
 # deadline, so a loaded machine only makes the test slower, never red. When
 # it passes, says on standard error what it waited for.
-# Polls soon at first and then less often: each try starts processes, which
+# Polls soon at first and then less often: a try may start processes, which
 # a long wait would otherwise spend the machine's time on.
 wait_for() {
     local deadline=$((SECONDS + 30)) pause=(0.02 0.05 0.05 0.1 0.1 0.2) tries=0
@@ -31,9 +31,12 @@ wait_for() {
             echo "gave up after 30 s waiting for: $*" >&2
             return 1
         fi
-        sleep "${pause[tries < 5 ? tries++ : 5]}"
+        nap "${pause[tries < 5 ? tries++ : 5]}"
     done
 }
+# Sleeps without starting a process: reads, for that long, a pipe nobody writes to.
+exec {nap_fd}<> <(:)
+nap() { read -r -t "$1" -u "$nap_fd" _ || true; }
 
 # Whether two files have the same SHA-256; if not, diffoscope names where they differ.
 same_bytes() {

@@ -95,17 +95,19 @@ unknown_option_refused() {
 check "an unknown option: the usage on standard error, exit status 2" unknown_option_refused
 
 # The same commit, built for release twice in different folders at different
-# times, makes the same package, bit for bit.
+# times, makes the same package, bit for bit: once in a folder kept from run to
+# run (so built only as far as the sources changed), once afresh.
 source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
 build_release_package() {  # folder
+    rm -rf "$1/out"
     cmake -S "$source_dir" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >"$scratch/again.log" 2>&1 &&
         cmake --build "$1" --target nabrel package_documents >>"$scratch/again.log" 2>&1 &&
         (cd "$1" && cpack -G DEB -B "$1/out" >>"$scratch/again.log" 2>&1) || { cat "$scratch/again.log"; exit 1; }
 }
-build_release_package "$scratch/first"
+build_release_package "$build/release-package"
 sleep 1
-build_release_package "$scratch/second/elsewhere"
-check "built twice in other folders: the same bytes" same_bytes "$scratch"/first/out/nabrel_*.deb "$scratch"/second/elsewhere/out/nabrel_*.deb
+build_release_package "$scratch/elsewhere"
+check "built twice in other folders: the same bytes" same_bytes "$build"/release-package/out/nabrel_*.deb "$scratch"/elsewhere/out/nabrel_*.deb
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "skip installing: that needs root"

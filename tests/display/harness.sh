@@ -119,12 +119,17 @@ scaled() { echo $((($1 * ${dpi:-96} + 48) / 96)); }
 
 # Opens the ファイル menu with the given command (Alt+F unless given) and
 # prints the menu's window once it is on screen: keys reach it only then.
-new_window_since() { comm -13 <(echo "$1") <(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort) | head -1 | grep .; }
+new_popup_since() {  # popups...
+    local now id
+    xq now popups "$pid" || return 1
+    for id in "${now[@]}"; do [[ " $* " == *" $id "* ]] || { echo "$id" && return 0; }; done
+    return 1
+}
 open_menu() {
     local before
-    before=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort)
+    xq before popups "$pid"
     if (($#)); then "$@"; else key alt+f; fi
-    wait_for new_window_since "$before"
+    wait_for new_popup_since "${before[@]}"
 }
 # Chooses an entry of the open or opened menu by its access key (s or x), and
 # returns once the menu has gone.
@@ -136,7 +141,7 @@ menu_entry() {  # key [opener...]
 active_is() { local active; xq active active && [ "${active[*]}" = "$1" ]; }
 # Keys go only to a window known to be active. A window that keeps the
 # keyboard while it settles gives it up after a second: asked again meanwhile.
-activation_holds() { active_is "$1" || { xdotool windowactivate "$1" >/dev/null 2>&1; sleep 0.1; active_is "$1"; }; }
+activation_holds() { active_is "$1" || { xdotool windowactivate "$1" >/dev/null 2>&1; nap 0.1; active_is "$1"; }; }
 activate() {
     [ -n "$1" ] || { echo "activate: no window" >&2; return 1; }
     wait_for activation_holds "$1"

@@ -77,6 +77,10 @@ def answer(words):
             return [" ".join(map(str, geometry(window(wid))))]
         case ["frame", wid]:
             return [" ".join(map(str, frame(window(wid))))]
+        case ["popups", pid]:  # menus: unmanaged, so never in the client list
+            return [str(w.id) for w in root.query_tree().children
+                    if w.get_attributes().override_redirect and viewable(w)
+                    and list(prop(w, "_NET_WM_PID"))[:1] == [int(pid)]]
         case ["stacking"]:
             return [str(w) for w in prop(root, "_NET_CLIENT_LIST_STACKING")]
         case ["desktops"]:
