@@ -9,14 +9,16 @@ source "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
 # which bash runs without the coprocess, nor in two subshells at once.
 coproc XQ { exec /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/xq.py"; }
 disown "$XQ_PID"  # ends with this shell's end of the pipe; no plain wait waits for it
+# Each query carries a token, and lines before another token's end are
+# dropped: a subshell that went before reading its whole answer leaves it unread.
 xq() {  # array query...
     local -n xq_lines=$1
-    local xq_line
+    local xq_line xq_token=$BASHPID.$RANDOM$RANDOM
     xq_lines=()
-    echo "${*:2}" >&"${XQ[1]}" || return 1
+    echo "$xq_token ${*:2}" >&"${XQ[1]}" || return 1
     while IFS= read -r xq_line <&"${XQ[0]}"; do
-        [ "$xq_line" = . ] && return 0
-        xq_lines+=("$xq_line")
+        [ "$xq_line" = ". $xq_token" ] && return 0
+        if [[ $xq_line == ". "* ]]; then xq_lines=(); else xq_lines+=("$xq_line"); fi
     done
     return 1
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The display tests' looks at windows, answered by one process for a whole
-test: a query line in, its answer lines and a line "." out. Polled with xprop,
+test: a query line in (a token, then the query), its answer lines and a line
+". token" out. Polled with xprop,
 xwininfo and xdotool instead, each look started a dozen processes.
 Connects to $DISPLAY at the first query; ends with its input.
 Window ids are decimal, as xdotool prints them."""
@@ -93,17 +94,18 @@ def main():
     global d
     sys.stdout.reconfigure(encoding="utf-8")
     for line in sys.stdin:
+        token, *words = line.split() or ["-"]
         try:
             if not d:
                 d = display.Display()
                 d.set_error_handler(lambda *_: None)  # a window gone between two requests
-            lines = answer(line.split())
+            lines = answer(words)
         except (error.XError, ValueError):
             lines = []  # a window gone meanwhile
         except error.DisplayError as failure:
             print(f"xq: {failure}", file=sys.stderr)
             lines = []
-        print(*lines, ".", sep="\n", flush=True)
+        print(*lines, f". {token}", sep="\n", flush=True)
 
 
 main()
