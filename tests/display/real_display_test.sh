@@ -307,8 +307,10 @@ check "8 file descriptors" ends_saying_why -n 8 "file descriptors"
 check "a soft limit of 16 descriptors under a higher hard one: the game raises its own and starts" \
     launch_as eval 'ulimit -S -n 16 && exec "$nabrel"'
 stop
-# AddressSanitizer reserves terabytes of address space: no run under a small limit.
-if ! ldd "$nabrel" | grep -q libasan; then
+# AddressSanitizer reserves terabytes of address space: no run under a small
+# limit. (Not `ldd | grep -q`: under pipefail, ldd cut off by grep's early exit
+# would count as no match.)
+if [[ "$(ldd "$nabrel")" != *libasan* ]]; then
     for kib in 100000 200000 300000; do
         check "$((kib / 1000)) MB of address space" ends_saying_why -v "$kib" "memory\|address space"
     done
