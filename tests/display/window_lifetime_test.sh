@@ -41,14 +41,18 @@ moment_game_over() { play_until_game_over Return && open=$(window_id Nabrel 402 
 moment_menu() { open_menu >/dev/null && open=""; }
 
 # Brings the program back to the main window alone, as a player would: Esc
-# on whatever is open over it (No to the quit question).
+# on whatever is open over it (No to the quit question), OK on the game-over
+# screen (which in its first second would take the keyboard back from the
+# main window).
 dismiss_all() {
-    local deadline=$((SECONDS + 30)) top
+    local deadline=$((SECONDS + 30)) top answer
     while ((SECONDS < deadline)); do
         process_gone && return 0
         # A box is modal: it goes before the choice dialog under it.
-        top=$(find_message_box) || top=$(dialog_id) || return 0
-        activate "$top" && key Escape
+        answer=Escape
+        top=$(find_message_box) || top=$(dialog_id) || { answer=Return && top=$(find_window Nabrel 402 213); } ||
+            return 0
+        activate "$top" && key "$answer"
         wait_for gone "$top"
     done
     return 1
