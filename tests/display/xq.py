@@ -44,12 +44,16 @@ def caption(w):
     return name.decode("utf-8", "replace") if isinstance(name, bytes) else str(name)
 
 
+def owned_by(w, pid):
+    return list(prop(w, "_NET_WM_PID"))[:1] == [int(pid)]
+
+
 def windows(pid):
     """id width height type caption of each viewable client of the process."""
     for wid in prop(d.screen().root, "_NET_CLIENT_LIST"):
         try:
             w = window(str(wid))
-            if list(prop(w, "_NET_WM_PID"))[:1] != [int(pid)] or not viewable(w):
+            if not owned_by(w, pid) or not viewable(w):
                 continue
             kinds = prop(w, "_NET_WM_WINDOW_TYPE")
             kind = d.get_atom_name(kinds[0]) if len(kinds) else "-"
@@ -81,7 +85,7 @@ def answer(words):
         case ["popups", pid]:  # menus: unmanaged, so never in the client list
             return [str(w.id) for w in root.query_tree().children
                     if w.get_attributes().override_redirect and viewable(w)
-                    and list(prop(w, "_NET_WM_PID"))[:1] == [int(pid)]]
+                    and owned_by(w, pid)]
         case ["stacking"]:
             return [str(w) for w in prop(root, "_NET_CLIENT_LIST_STACKING")]
         case ["desktops"]:
