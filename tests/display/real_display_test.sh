@@ -134,6 +134,8 @@ click_at "$title" 200 180
 check "START! opens the main window" wait_for main_window
 main=$(main_window)
 menubar=$((main_height - 213))
+# Clicks go where the window is once its manager has placed it: when it is active.
+activate "$main"
 menu_entry s click_in "$main" 14 $((menubar / 2 - 3)) 24 6  # the menu's own access key once it is open
 days=0
 until game_over_open || ((days >= 60)); do
