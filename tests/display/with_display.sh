@@ -14,7 +14,7 @@ case ${1:-} in --wm=*) NABREL_WM=${1#--wm=} && shift ;; esac
 workdir=$(mktemp -d)
 cleanup() {
     local pid
-    for pid in ${wm_pid:-} ${bus_pid:-} ${xvfb_pid:-}; do kill "$pid" 2>/dev/null || true; done
+    for pid in ${keeper_pid:-} ${wm_pid:-} ${bus_pid:-} ${xvfb_pid:-}; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$workdir" "$check_output"
 }
@@ -51,17 +51,37 @@ DBUS_SESSION_BUS_ADDRESS=$(head -1 "$workdir/bus.address")
 export DBUS_SESSION_BUS_ADDRESS
 
 case $NABREL_WM in
-openbox) openbox --sm-disable >"$workdir/wm.log" 2>&1 & ;;
+openbox) wm=(openbox --sm-disable) ;;
 kwin)
     printf '[Compositing]\nEnabled=false\n\n[org.kde.kdecoration2]\nlibrary=org.kde.breeze\ntheme=Breeze\n' \
         >"$XDG_CONFIG_HOME/kwinrc"
-    KWIN_COMPOSE=N kwin_x11 >"$workdir/wm.log" 2>&1 &
+    wm=(env KWIN_COMPOSE=N kwin_x11)
     ;;
-mutter) mutter --x11 --sm-disable >"$workdir/wm.log" 2>&1 & ;;
+mutter) wm=(mutter --x11 --sm-disable) ;;
 *) echo "with_display: no window manager named $NABREL_WM" >&2 && exit 2 ;;
 esac
+# In the background, with the manager's own pid.
+start_wm() { exec "${wm[@]}" >>"$workdir/wm.log" 2>&1; }
+start_wm &
 wm_pid=$!
 "$(dirname "$0")/wm_ready.py" || fail "$NABREL_WM does not manage windows" wm
 echo "with_display: under $NABREL_WM $(dpkg-query -W -f='${Version}' "${NABREL_WM/kwin/kwin-x11}" 2>/dev/null)"
+# A manager that ends while the command runs is started again, as a desktop
+# session starts its shell again, and adopts the windows as they are: mutter 48
+# aborts on an X error for a window that its client destroyed mid-request (its
+# own fault, which no client can prevent). Standard error says so.
+keep_wm() {
+    local pid=$wm_pid
+    trap 'kill "$pid" 2>/dev/null; exit' TERM
+    while :; do
+        while kill -0 "$pid" 2>/dev/null; do sleep 1; done
+        echo "with_display: $NABREL_WM ended; started again. Its last lines:" >&2
+        grep -v "^  " "$workdir/wm.log" | tail -3 >&2 || true  # without the indented notes
+        start_wm &
+        pid=$!
+    done
+}
+keep_wm &
+keeper_pid=$!
 
 "$@"
