@@ -3,6 +3,7 @@
 #include "desktop/motion_sources.h"
 #include "desktop/program_lifetime.h"
 #include "desktop/startup_resources.h"
+#include "desktop/teardown_deadline.h"
 #include "generated/nabrel_facts.h"
 #include "household/mersenne_random.h"
 #include "screens/font_substitution.h"
@@ -114,6 +115,7 @@ int main(int argc, char* argv[])
 #endif
     if (!desktop::ensureStartupResources())
         return 1;
+    desktop::TeardownDeadline teardown;  // outlives the QApplication
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nabrel"));
     QApplication::setApplicationVersion(QString::fromUtf8(nabrel::kVersion));
@@ -141,6 +143,7 @@ int main(int argc, char* argv[])
             QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(builtInIcon()); });
     }
     const int code = app.exec();
+    teardown.arm(code);
     // Windows closed on the way out are destroyed here rather than leaked.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;
