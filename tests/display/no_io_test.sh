@@ -13,8 +13,10 @@ strace -f -qq -o "$trace" \
     -e trace=socket,connect,bind,open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate \
     "$nabrel" >/dev/null 2>&1 &
 tracer=$!
-wait_for bash -c "pgrep -f -x '$nabrel' >/dev/null" || { echo "FAIL the game did not start"; exit 1; }
-pid=$(pgrep -f -x "$nabrel" | head -1)
+# The game is strace's child: another game on the machine is not it.
+traced_game() { pgrep -P "$tracer" -f -x "$nabrel"; }
+wait_for traced_game >/dev/null || { echo "FAIL the game did not start"; exit 1; }
+pid=$(traced_game)
 wait_for has_window Nabrel 402 213 || { echo "FAIL no title screen"; exit 1; }
 activate "$(window_id Nabrel 402 213)"
 key Return

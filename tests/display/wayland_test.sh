@@ -16,6 +16,7 @@ run=$(mktemp -d)
 as_user=()
 [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 cleanup() {
+    [ -n "${pid:-}" ] && pkill -P "$pid"  # the game and the bus under dbus-run-session
     [ -n "${sway_pid:-}" ] && kill "$sway_pid" "${keyboard_pid:-}" "${pid:-}" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$run" "$check_output"
