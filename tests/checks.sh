@@ -19,16 +19,17 @@ check() {
     fi
 }
 
-# Repeats a command until it succeeds, for at most 30 seconds: a generous
-# deadline, so a loaded machine only makes the test slower, never red. When
-# it passes, says on standard error what it waited for.
+# Repeats a command until it succeeds, for at most 30 seconds ($wait_seconds
+# if set): a generous deadline, so a loaded machine only makes the test slower,
+# never red. When it gives up, says on standard error what it waited for.
 # Polls soon at first and then less often: a try may start processes, which
 # a long wait would otherwise spend the machine's time on.
 wait_for() {
-    local deadline=$((SECONDS + 30)) pause=(0.02 0.05 0.05 0.1 0.1 0.2) tries=0
+    local limit=${wait_seconds:-30} pause=(0.02 0.05 0.05 0.1 0.1 0.2) tries=0
+    local deadline=$((SECONDS + limit))
     until "$@"; do
         if ((SECONDS >= deadline)); then
-            echo "gave up after 30 s waiting for: $*" >&2
+            echo "gave up after $limit s waiting for: $*" >&2
             return 1
         fi
         nap "${pause[tries < 5 ? tries++ : 5]}"

@@ -88,6 +88,21 @@ click_in() {  # window x y w h
     point=$(uncovered_point "$@") && click_at "$1" $point
 }
 
+# Clicks until the click has its effect: at most 3 times, 5 s apart. Mutter
+# 48 drops a click that comes within about 0.1 s of a window's mapping, before
+# it has drawn the window: the game never receives it, and no hand is that quick.
+click_until() {  # click_at|click_in arguments... -- condition...
+    local click=() try
+    while (($#)) && [ "$1" != -- ]; do click+=("$1") && shift; done
+    shift
+    for try in 1 2 3; do
+        "${click[@]}" || return 1
+        wait_seconds=5 wait_for "$@" 2>/dev/null && return 0
+        echo "click_until: ${click[*]} had no effect after 5 s (try $try of 3)" >&2
+    done
+    return 1
+}
+
 # X delivers input in order, so keys need no pause between them.
 key() { xdotool key --clearmodifiers "$@"; }
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # window, x, y in client coordinates
@@ -119,7 +134,7 @@ main_window() { wait_for find_main_window; }
 # A design size in pixels at $dpi (96 unless set), rounded.
 scaled() { echo $((($1 * ${dpi:-96} + 48) / 96)); }
 
-# Opens the ファイル menu with the given command (Alt+F unless given) and
+# Opens the ファイル menu with the given click (Alt+F unless given) and
 # prints the menu's window once it is on screen: keys reach it only then.
 new_popup_since() {  # popups...
     local now id
@@ -127,11 +142,11 @@ new_popup_since() {  # popups...
     for id in "${now[@]}"; do [[ " $* " == *" $id "* ]] || { echo "$id" && return 0; }; done
     return 1
 }
-open_menu() {
+open_menu() {  # [click arguments...]
     local before
     xq before popups "$pid"
-    if (($#)); then "$@"; else key alt+f; fi
-    wait_for new_popup_since "${before[@]}"
+    (($#)) || { key alt+f && wait_for new_popup_since "${before[@]}"; return; }
+    click_until "$@" -- new_popup_since "${before[@]}"
 }
 # Chooses an entry of the open or opened menu by its access key (s or x), and
 # returns once the menu has gone.
@@ -186,20 +201,35 @@ dialog_or_game_over() { dialog_open || game_over_open; }
 # Plays whole days, answering each day's 労働 with the given keys, until the
 # game-over screen opens (at most 60 days). Each day begins with key 1 in the
 # main window (start_day): a dialog opens, or the game-over screen shows that
-# the game has ended; answer_day answers the dialog and returns once it has
-# gone. A test on another kind of display defines these for its own.
+# the game has ended; close_day answers the dialog (answer_day) and returns
+# once the main window shows the next day (day_box) or the game has ended.
+# A test on another kind of display defines these for its own.
 # Asking for the main window stops once the game-over screen shows: pressed on,
 # it would bring the main window in front of the screen.
 main_active_or_game_over() { game_over_open || activation_holds "$1"; }
 start_day() { local main; main=$(main_window) && wait_for main_active_or_game_over "$main" && { game_over_open || key 1; }; }
+# What the main window's day box shows, as a digest. A day that closes shows
+# its next day there at once; a game that ends leaves it, and its screen may
+# map a moment after the dialog has gone: key 1 then would ask anew.
+day_box() {
+    local seen client
+    read -r _ _ _ client <<<"$(client_geometry "$1")"
+    xq seen pixels "$1" "$(scaled 120)" $((client - $(scaled 213) + $(scaled 8))) "$(scaled 41)" "$(scaled 17)" &&
+        echo "${seen[*]}"
+}
+day_closed() { game_over_open || [ "$(day_box "$1")" != "$2" ]; }
 answer_day() { local dialog; dialog=$(wait_for dialog_id) && activate "$dialog" && key "$@" && wait_for gone "$dialog"; }
+close_day() {
+    local main shown
+    main=$(main_window) && shown=$(day_box "$main") && answer_day "$@" && wait_for day_closed "$main" "$shown"
+}
 play_until_game_over() {
     local day
     for day in $(seq 60); do
         game_over_open && return 0
         start_day && wait_for dialog_or_game_over || return 1
         game_over_open && return 0
-        answer_day "$@" || return 1
+        close_day "$@" || return 1
     done
     echo "no game-over screen after 60 days" >&2
     return 1

@@ -89,7 +89,7 @@ main_or_game_over() { is_main || focused_is "$large_window"; }
 game_over_open() { window_open "$large_window"; }
 dialog_open() { focused_is "$choice_dialog"; }
 start_day() { wait_for main_or_game_over && { game_over_open || key 1; }; }
-answer_day() { key -k "$1" && wait_for main_or_game_over; }
+close_day() { key -k "$1" && wait_for main_or_game_over; }
 
 check "the title screen has the keyboard, START! opens the main window and it has the keyboard" start_game warning
 key 2

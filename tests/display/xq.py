@@ -5,6 +5,7 @@ test: a query line in (a token, then the query), its answer lines and a line
 xwininfo and xdotool instead, each look started a dozen processes.
 Connects to $DISPLAY at the first query; ends with its input.
 Window ids are decimal, as xdotool prints them."""
+import hashlib
 import sys
 
 from Xlib import X, display, error
@@ -86,6 +87,9 @@ def answer(words):
             return [str(w.id) for w in root.query_tree().children
                     if w.get_attributes().override_redirect and viewable(w)
                     and owned_by(w, pid)]
+        case ["pixels", wid, x, y, width, height]:  # a digest of what a rectangle of the window shows
+            image = window(wid).get_image(int(x), int(y), int(width), int(height), X.ZPixmap, 0xFFFFFFFF)
+            return [hashlib.sha1(image.data).hexdigest()]
         case ["stacking"]:
             return [str(w) for w in prop(root, "_NET_CLIENT_LIST_STACKING")]
         case ["desktops"]:
