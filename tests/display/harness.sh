@@ -217,7 +217,8 @@ day_box() {
     xq seen pixels "$1" "$(scaled 120)" $((client - $(scaled 213) + $(scaled 8))) "$(scaled 41)" "$(scaled 17)" &&
         echo "${seen[*]}"
 }
-day_closed() { game_over_open || [ "$(day_box "$1")" != "$2" ]; }
+day_changed() { [ "$(day_box "$1")" != "$2" ]; }
+day_closed() { game_over_open || day_changed "$@"; }
 answer_day() { local dialog; dialog=$(wait_for dialog_id) && activate "$dialog" && key "$@" && wait_for gone "$dialog"; }
 close_day() {
     local main shown
