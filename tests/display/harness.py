@@ -80,8 +80,8 @@ def menu_entry(pid, access_key):
     try:
         popup = wait_for(lambda: visible_windows(pid) - before, "the ファイル menu to open", timeout=5.0)
     except WaitFailed:
-        # Seen once (Debian 13, openbox, right after a game-over screen had
-        # closed): Alt+F opened no menu. Asked again, as a player would.
+        # Seen once here and once in the shell harness, right after a
+        # game-over screen: Alt+F opened no menu. Asked again, as a player would.
         print("menu_entry: no menu 5 s after Alt+F; pressed again", file=sys.stderr)
         key("alt+f")
         popup = wait_for(lambda: visible_windows(pid) - before, "the ファイル menu to open")

@@ -130,7 +130,7 @@ stop
 echo "# a game by mouse alone"
 check "title screen opens" launch
 title=$(window_id Nabrel 402 213)
-check "START! opens the main window" click_until click_at "$title" 200 180 -- find_main_window
+check "START! opens the main window" act_until click_at "$title" 200 180 -- find_main_window
 main=$(main_window)
 menubar=$((main_height - 213))
 # Clicks go where the window is once its manager has placed it: when it is active.
@@ -138,14 +138,14 @@ activate "$main"
 menu_entry s click_in "$main" 14 $((menubar / 2 - 3)) 24 6  # the menu's own access key once it is open
 days=0
 until game_over_open || ((days >= 60)); do
-    click_until click_in "$main" 20 $((menubar + 172)) 80 16 -- dialog_or_game_over || break  # 労働
+    act_until click_in "$main" 20 $((menubar + 172)) 80 16 -- dialog_or_game_over || break  # 労働
     dialog=$(dialog_id) || break                                                              # the game is over
-    click_until click_at "$dialog" 48 68 -- gone "$dialog" || break                           # 内職
+    act_until click_at "$dialog" 48 68 -- gone "$dialog" || break                           # 内職
     days=$((days + 1))
 done
 check "clicking 労働 and 内職 every day ends the game" wait_for game_over_open
 gameover=$(window_id Nabrel 402 213)
-check "clicking OK closes the game-over screen" click_until click_at "$gameover" 200 180 -- no_window Nabrel 402 213
+check "clicking OK closes the game-over screen" act_until click_at "$gameover" 200 180 -- no_window Nabrel 402 213
 stop
 
 echo "# the choice dialog stays above the main window"
